@@ -1,0 +1,144 @@
+#include "form1.h"
+
+#include "apariencia.h"
+#include "divisiones.h"
+#include "entradas.h"
+#include "recursos.h"
+#include "richtextview.h"
+#include "unitm01.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTabWidget>
+
+using namespace UnitM01;
+
+Form1::Form1(QWidget *parent)
+    : QWidget(parent)
+{
+    Reiniciar_Estado();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("CONSTITUCION DE LA REPUBLICA BOLIVARIANA DE VENEZUELA 15 DICIEMBRE DE 1999"));
+    setWindowIcon(QIcon(QString::fromLatin1(Recursos::Icono)));
+    setFont(Apariencia::fuente());
+    setupBandaMenu();
+    setupBandaTitulos();
+    setupCuerpo();
+    connectHandlers();
+}
+
+Form1::~Form1() = default;
+
+void Form1::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!activado && !event->spontaneous()) {
+        activado = true;
+        FormActivate();
+    }
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    FormClose();
+    event->accept();
+}
+
+void Form1::FormActivate()
+{
+    Indice_Visible = true;
+    Unidades = 0;
+    Decenas = 0;
+    Centenas = 0;
+    Max_Unidades = 9;
+    Max_Decenas = 9;
+    Resaltar_Palabra = false;
+    Ancho_Indice = 294;
+    {
+        // Setting the page from the program is not a page change by the reader.
+        const QSignalBlocker sinCambio(PageControl1);
+        PageControl1->setCurrentWidget(Pagina_Indice);
+    }
+    Llenar_Indice();
+    Llenar_Estadisticas();
+    Mover_A_Entrada(1);
+}
+
+void Form1::FormClose()
+{
+    QApplication::quit();
+}
+
+void Form1::Mover_A_Entrada(int entrada)
+{
+    Articulo_Actual = entrada;
+    Mostrar_Articulo();
+    Actualizar_Botones();
+}
+
+void Form1::Mostrar_Articulo()
+{
+    if (Articulo_Actual == 0)
+        return;
+    ColorMemo1->ClearText();
+    Articulo_Actual = qBound(1, Articulo_Actual, Numero_Entradas);
+    StaticText1->setText(Rotulo_Articulo(Articulo_Actual));
+    const QString texto = Texto_Entrada(Articulo_Actual);
+    ColorMemo1->SetLinesText(texto);
+
+    const Division_Encontrada titulo = Buscar_Titulo(Articulo_Actual);
+    const Division_Encontrada capitulo = Buscar_Capitulo(Articulo_Actual);
+    const Division_Encontrada seccion = Buscar_Seccion(Articulo_Actual);
+    StaticText5->setText(titulo.titulo);
+    StaticText6->setText(capitulo.titulo);
+    StaticText7->setText(seccion.titulo);
+    Titulo_Actual = titulo.registro;
+    Capitulo_Actual = capitulo.registro;
+    Seccion_Actual = seccion.registro;
+
+    Seleccionar_Nodo();
+
+    if (Resaltar_Palabra) {
+        const int largo = int(Palabra_Elegida.size());
+        int inicio = 0;
+        for (;;) {
+            const int p = ColorMemo1->FindInRange(Palabra_Elegida, inicio, int(texto.size()) - inicio);
+            if (p < 0)
+                break;
+            ColorMemo1->SetSelectionStart(p);
+            ColorMemo1->SetSelectionLength(largo);
+            ColorMemo1->SetSelectionBold(true);
+            ColorMemo1->HighlightSelection(Apariencia::Amarillo);
+            inicio = p + largo;
+        }
+    }
+    Resaltar_Palabra = false;
+}
+
+void Form1::Actualizar_Botones()
+{
+    const bool alPrincipio = Articulo_Actual == 1;
+    const bool alFinal = Articulo_Actual == Numero_Entradas;
+    Boton_Menu_Primero_->setEnabled(!alPrincipio);
+    Boton_Menu_Anterior_->setEnabled(!alPrincipio);
+    Boton_Menu_Siguiente_->setEnabled(!alFinal);
+    Boton_Menu_Ultimo_->setEnabled(!alFinal);
+}
+
+void Form1::connectHandlers()
+{
+    connect(Boton_Menu_Primero_, &QPushButton::clicked, this, &Form1::Boton_Menu_Primero_Click);
+    connect(Boton_Menu_Anterior_, &QPushButton::clicked, this, &Form1::Boton_Menu_Anterior_Click);
+    connect(Boton_Menu_Siguiente_, &QPushButton::clicked, this, &Form1::Boton_Menu_Siguiente_Click);
+    connect(Boton_Menu_Ultimo_, &QPushButton::clicked, this, &Form1::Boton_Menu_Ultimo_Click);
+    connect(Boton_Menu_Cerrar_, &QPushButton::clicked, this, &Form1::Boton_Menu_Cerrar_Click);
+}
+
+void Form1::Boton_Menu_Cerrar_Click()
+{
+    FormClose();
+}

@@ -1,0 +1,120 @@
+#pragma once
+
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSplitter;
+class QTabWidget;
+class QTreeWidget;
+class RichTextView;
+
+// The main window: the reader. Its state lives in UnitM01; the window owns the widgets
+// and serves their events with handlers named after component and event.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
+    Q_DISABLE_COPY_MOVE(Form1)
+
+    // Start-up and entry display
+    void FormActivate();
+    void FormClose();
+    void Mostrar_Articulo();
+    void Actualizar_Botones();
+    void Mover_A_Entrada(int entrada); // Articulo_Actual <- entrada, show it, update the buttons
+
+    // Navigation bar and article selector
+    void Boton_Menu_Primero_Click();
+    void Boton_Menu_Anterior_Click();
+    void Boton_Menu_Siguiente_Click();
+    void Boton_Menu_Ultimo_Click();
+
+    // Index tree
+    void Llenar_Indice();
+    void Seleccionar_Nodo();
+
+    // Statistics
+    void Llenar_Estadisticas();
+
+    // Chrome
+    void Boton_Menu_Cerrar_Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void setupBandaMenu();
+    void setupBandaTitulos();
+    void setupCuerpo();
+    void setupPaginaIndice();
+    void setupPaginaReferencias();
+    void setupPaginaEstadisticas();
+    void connectHandlers();
+
+    bool activado = false; // FormActivate runs once, on the first showing
+
+    // Top band
+    QFrame *Panel_Menu = nullptr;
+    QFrame *Panel4 = nullptr;
+    QFrame *Panel2 = nullptr;
+    QFrame *Panel3 = nullptr;
+    QFrame *Panel5 = nullptr;
+    QFrame *Panel11 = nullptr;
+    QLabel *StaticText12 = nullptr;
+    QLabel *StaticText13 = nullptr;
+    QLabel *StaticText14 = nullptr;
+    QPushButton *Boton_Cunsultar_Articulo = nullptr;
+    QFrame *Grupo_Botones_Menu = nullptr;
+    QPushButton *Boton_Menu_Primero_ = nullptr;
+    QPushButton *Boton_Menu_Anterior_ = nullptr;
+    QPushButton *Boton_Menu_Siguiente_ = nullptr;
+    QPushButton *Boton_Menu_Ultimo_ = nullptr;
+    QPushButton *Boton_Menu_Indice_ = nullptr;
+    QPushButton *Boton_Menu_Acerca_ = nullptr;
+    QPushButton *Boton_Menu_Cerrar_ = nullptr;
+    QFrame *Panel6 = nullptr;
+    QFrame *Panel8 = nullptr;
+    QFrame *Panel9 = nullptr;
+    QFrame *Panel10 = nullptr;
+
+    // Heading band
+    QFrame *Panel_Titulos = nullptr;
+    QFrame *Panel_Titulos_Left = nullptr;
+    QFrame *Panel_Titulos_Right = nullptr;
+    QLabel *StaticText2 = nullptr;
+    QLabel *StaticText3 = nullptr;
+    QLabel *StaticText4 = nullptr;
+    QLabel *StaticText5 = nullptr;
+    QLabel *StaticText6 = nullptr;
+    QLabel *StaticText7 = nullptr;
+
+    // Body
+    QFrame *Panel_Cuerpo = nullptr;
+    QSplitter *Splitter1 = nullptr;
+    QTabWidget *PageControl1 = nullptr;
+    QWidget *Pagina_Indice = nullptr;
+    QWidget *Pagina_Referencias = nullptr;
+    QWidget *Tab_Estdisticas = nullptr;
+    QLabel *StaticText9 = nullptr;
+    QTreeWidget *TreeView1 = nullptr;
+    QPushButton *Boton_0 = nullptr;
+    QPushButton *Boton_1 = nullptr;
+    QPushButton *Boton_2 = nullptr;
+    QPushButton *Boton_3 = nullptr;
+    QLabel *StaticText8 = nullptr;
+    QLineEdit *Edit1 = nullptr;
+    QListWidget *ListBox1 = nullptr;
+    QListWidget *ListBox2 = nullptr;
+    QTreeWidget *ListView1 = nullptr;
+    QFrame *Panel1 = nullptr;
+    QLabel *StaticText1 = nullptr;
+    RichTextView *ColorMemo1 = nullptr;
+};

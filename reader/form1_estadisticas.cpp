@@ -1,0 +1,6 @@
+// Statistics page.
+#include "form1.h"
+
+void Form1::Llenar_Estadisticas()
+{
+}

@@ -1,0 +1,266 @@
+// Layout of the main window: the menu band, the heading band and the body.
+#include "form1.h"
+
+#include "apariencia.h"
+#include "richtextview.h"
+
+#include <QBoxLayout>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+namespace {
+
+template <typename W>
+W *crear(QWidget *padre, const char *nombre)
+{
+    auto *w = new W(padre);
+    w->setObjectName(QString::fromLatin1(nombre));
+    return w;
+}
+
+QBoxLayout *sinMargenes(QBoxLayout *layout, int espacio = 0)
+{
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(espacio);
+    return layout;
+}
+
+// A coloured strip of text with a sunken edge.
+QLabel *tira(QWidget *padre, const char *nombre, const QString &texto, const QColor &fondo,
+             const QColor &color, qreal puntos, Qt::Alignment alineacion, bool hundida)
+{
+    auto *l = crear<QLabel>(padre, nombre);
+    l->setText(texto);
+    l->setFont(Apariencia::fuente(puntos, true));
+    l->setAlignment(alineacion | Qt::AlignVCenter);
+    Apariencia::colorear(l, fondo, color);
+    if (hundida)
+        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    return l;
+}
+
+} // namespace
+
+void Form1::setupBandaMenu()
+{
+    Panel_Menu = crear<QFrame>(this, "Panel_Menu");
+    Panel_Menu->setFixedHeight(50);
+    auto *fila = sinMargenes(new QHBoxLayout(Panel_Menu));
+    fila->setContentsMargins(1, 1, 1, 1);
+
+    Panel4 = crear<QFrame>(Panel_Menu, "Panel4");
+    Panel4->setFixedSize(160, 48);
+    Panel4->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel4->setLineWidth(3);
+    auto *selector = sinMargenes(new QHBoxLayout(Panel4));
+    selector->setContentsMargins(4, 4, 4, 4);
+    const struct { QFrame **panel; const char *nombre; QLabel **digito; const char *nombreDigito; } columnas[] = {
+        {&Panel2, "Panel2", &StaticText12, "StaticText12"},
+        {&Panel3, "Panel3", &StaticText13, "StaticText13"},
+        {&Panel5, "Panel5", &StaticText14, "StaticText14"},
+    };
+    for (const auto &c : columnas) {
+        *c.panel = crear<QFrame>(Panel4, c.nombre);
+        (*c.panel)->setFixedSize(25, 40);
+        auto *columna = sinMargenes(new QVBoxLayout(*c.panel));
+        *c.digito = tira(*c.panel, c.nombreDigito, QStringLiteral("0"), Apariencia::CieloAzul, Qt::black, 8,
+                         Qt::AlignHCenter, true);
+        (*c.digito)->setFixedSize(21, 15);
+        columna->addWidget(*c.digito, 0, Qt::AlignHCenter | Qt::AlignTop);
+        columna->addStretch();
+        selector->addWidget(*c.panel);
+    }
+    Panel11 = crear<QFrame>(Panel4, "Panel11");
+    Panel11->setFixedWidth(3);
+    selector->addWidget(Panel11);
+    Boton_Cunsultar_Articulo = crear<QPushButton>(Panel4, "Boton_Cunsultar_Articulo");
+    Boton_Cunsultar_Articulo->setText(QStringLiteral("Ir directo\nal artículo\n"));
+    Boton_Cunsultar_Articulo->setFont(Apariencia::fuente(8, true));
+    Boton_Cunsultar_Articulo->setFixedSize(74, 40);
+    selector->addWidget(Boton_Cunsultar_Articulo);
+    fila->addWidget(Panel4);
+
+    Grupo_Botones_Menu = crear<QFrame>(Panel_Menu, "Grupo_Botones_Menu");
+    Grupo_Botones_Menu->setFixedSize(360, 48);
+    auto *botones = sinMargenes(new QHBoxLayout(Grupo_Botones_Menu), 2);
+    const struct { QPushButton **boton; const char *nombre; const char *pista; } menu[] = {
+        {&Boton_Menu_Primero_, "Boton_Menu_Primero_", "Ir al Preámbulo"},
+        {&Boton_Menu_Anterior_, "Boton_Menu_Anterior_", "Ir al artículo anterior"},
+        {&Boton_Menu_Siguiente_, "Boton_Menu_Siguiente_", "Ir al artículo siguiente"},
+        {&Boton_Menu_Ultimo_, "Boton_Menu_Ultimo_", "Ir al artículo final"},
+        {&Boton_Menu_Indice_, "Boton_Menu_Indice_", "Ocultar el índice izquierdo"},
+        {&Boton_Menu_Acerca_, "Boton_Menu_Acerca_", "Información acerca de la fuente de esta constitución"},
+        {&Boton_Menu_Cerrar_, "Boton_Menu_Cerrar_", "Cerrar esta aplicación"},
+    };
+    for (const auto &m : menu) {
+        *m.boton = crear<QPushButton>(Grupo_Botones_Menu, m.nombre);
+        (*m.boton)->setToolTip(QString::fromUtf8(m.pista));
+        (*m.boton)->setAccessibleName(QString::fromUtf8(m.pista));
+        (*m.boton)->setFixedSize(50, 48);
+        botones->addWidget(*m.boton);
+    }
+    Boton_Menu_Acerca_->setFixedWidth(49);
+    Boton_Menu_Cerrar_->setFixedWidth(49);
+    fila->addWidget(Grupo_Botones_Menu);
+
+    Panel6 = crear<QFrame>(Panel_Menu, "Panel6");
+    Panel6->setMinimumWidth(134);
+    Panel6->setFixedHeight(48);
+    auto *franjas = sinMargenes(new QVBoxLayout(Panel6));
+    const struct { QFrame **franja; const char *nombre; QColor color; } colores[] = {
+        {&Panel8, "Panel8", Apariencia::Amarillo},
+        {&Panel9, "Panel9", Apariencia::Azul},
+        {&Panel10, "Panel10", Apariencia::Rojo},
+    };
+    for (const auto &c : colores) {
+        *c.franja = crear<QFrame>(Panel6, c.nombre);
+        (*c.franja)->setFixedHeight(16);
+        Apariencia::colorear(*c.franja, c.color, Qt::black);
+        franjas->addWidget(*c.franja);
+    }
+    fila->addWidget(Panel6, 1);
+}
+
+void Form1::setupBandaTitulos()
+{
+    Panel_Titulos = crear<QFrame>(this, "Panel_Titulos");
+    Panel_Titulos->setFixedHeight(64);
+    auto *fila = sinMargenes(new QHBoxLayout(Panel_Titulos));
+    fila->setContentsMargins(1, 2, 1, 2);
+    Panel_Titulos_Left = crear<QFrame>(Panel_Titulos, "Panel_Titulos_Left");
+    Panel_Titulos_Left->setFixedWidth(97);
+    Panel_Titulos_Right = crear<QFrame>(Panel_Titulos, "Panel_Titulos_Right");
+    auto *izquierda = sinMargenes(new QVBoxLayout(Panel_Titulos_Left));
+    auto *derecha = sinMargenes(new QVBoxLayout(Panel_Titulos_Right));
+    const struct { QLabel **rotulo; const char *nombre; const char *texto; QLabel **tira; const char *nombreTira; QColor fondo; } filas[] = {
+        {&StaticText2, "StaticText2", "Título", &StaticText5, "StaticText5", Apariencia::Granate},
+        {&StaticText3, "StaticText3", "Capítulo", &StaticText6, "StaticText6", Apariencia::Oliva},
+        {&StaticText4, "StaticText4", "Sección", &StaticText7, "StaticText7", Apariencia::VerdeAzulado},
+    };
+    for (const auto &f : filas) {
+        *f.rotulo = tira(Panel_Titulos_Left, f.nombre, QString::fromUtf8(f.texto), f.fondo, Apariencia::Blanco, 10,
+                         Qt::AlignRight, true);
+        (*f.rotulo)->setFixedSize(95, 20);
+        izquierda->addWidget(*f.rotulo);
+        *f.tira = tira(Panel_Titulos_Right, f.nombreTira, QString(), f.fondo, Apariencia::Blanco, 10, Qt::AlignLeft,
+                       true);
+        (*f.tira)->setFixedHeight(20);
+        derecha->addWidget(*f.tira);
+    }
+    fila->addWidget(Panel_Titulos_Left);
+    fila->addWidget(Panel_Titulos_Right, 1);
+}
+
+void Form1::setupCuerpo()
+{
+    Panel_Cuerpo = crear<QFrame>(this, "Panel_Cuerpo");
+    auto *cuerpo = sinMargenes(new QHBoxLayout(Panel_Cuerpo));
+    Splitter1 = crear<QSplitter>(Panel_Cuerpo, "Splitter1");
+    Splitter1->setHandleWidth(3);
+    Splitter1->setChildrenCollapsible(false);
+    cuerpo->addWidget(Splitter1);
+
+    PageControl1 = crear<QTabWidget>(Splitter1, "PageControl1");
+    PageControl1->setMinimumWidth(1);
+    setupPaginaIndice();
+    setupPaginaReferencias();
+    setupPaginaEstadisticas();
+
+    Panel1 = crear<QFrame>(Splitter1, "Panel1");
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    auto *texto = sinMargenes(new QVBoxLayout(Panel1));
+    texto->setContentsMargins(1, 1, 1, 1);
+    StaticText1 = tira(Panel1, "StaticText1", QString(), Apariencia::Azul, Apariencia::Blanco, 12, Qt::AlignHCenter,
+                       false);
+    StaticText1->setFixedHeight(24);
+    texto->addWidget(StaticText1);
+    ColorMemo1 = crear<RichTextView>(Panel1, "ColorMemo1");
+    ColorMemo1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    ColorMemo1->document()->setDocumentMargin(2);
+    Apariencia::colorear(ColorMemo1, Apariencia::CieloAzul, Apariencia::Granate);
+    ColorMemo1->setFont(Apariencia::fuente(8));
+    ColorMemo1->SetLinesText(QStringLiteral("ColorMemo1"));
+    texto->addWidget(ColorMemo1, 1);
+
+    Splitter1->addWidget(PageControl1);
+    Splitter1->addWidget(Panel1);
+    Splitter1->setStretchFactor(0, 0);
+    Splitter1->setStretchFactor(1, 1);
+    Splitter1->setSizes({300, 360});
+
+    auto *ventana = sinMargenes(new QVBoxLayout(this));
+    ventana->addWidget(Panel_Menu);
+    ventana->addWidget(Panel_Titulos);
+    ventana->addWidget(Panel_Cuerpo, 1);
+    resize(664, 480);
+}
+
+void Form1::setupPaginaIndice()
+{
+    Pagina_Indice = crear<QWidget>(PageControl1, "Pagina_Indice");
+    auto *pagina = sinMargenes(new QVBoxLayout(Pagina_Indice));
+    StaticText9 = tira(Pagina_Indice, "StaticText9", QStringLiteral("Indice"), Apariencia::Azul, Apariencia::Blanco, 12,
+                       Qt::AlignHCenter, false);
+    StaticText9->setFixedHeight(24);
+    pagina->addWidget(StaticText9);
+    TreeView1 = crear<QTreeWidget>(Pagina_Indice, "TreeView1");
+    TreeView1->setHeaderHidden(true);
+    Apariencia::colorear(TreeView1, Apariencia::VerdeDinero, Qt::black);
+    pagina->addWidget(TreeView1, 1);
+    auto *fila = sinMargenes(new QHBoxLayout, 1);
+    const struct { QPushButton **boton; const char *nombre; const char *texto; int ancho; } botones[] = {
+        {&Boton_0, "Boton_0", "0", 72},
+        {&Boton_1, "Boton_1", "1", 71},
+        {&Boton_2, "Boton_2", "2", 71},
+        {&Boton_3, "Boton_3", "3", 71},
+    };
+    for (const auto &b : botones) {
+        *b.boton = crear<QPushButton>(Pagina_Indice, b.nombre);
+        (*b.boton)->setText(QString::fromLatin1(b.texto));
+        (*b.boton)->setFixedHeight(20);
+        (*b.boton)->setMinimumWidth(1);
+        fila->addWidget(*b.boton, b.ancho);
+    }
+    pagina->addLayout(fila);
+    PageControl1->addTab(Pagina_Indice, QStringLiteral("Indice"));
+}
+
+void Form1::setupPaginaReferencias()
+{
+    Pagina_Referencias = crear<QWidget>(PageControl1, "Pagina_Referencias");
+    auto *pagina = sinMargenes(new QVBoxLayout(Pagina_Referencias));
+    StaticText8 = tira(Pagina_Referencias, "StaticText8", QStringLiteral("Referencia Cruzada"), Apariencia::Azul,
+                       Apariencia::Blanco, 12, Qt::AlignHCenter, false);
+    StaticText8->setFixedHeight(24);
+    pagina->addWidget(StaticText8);
+    Edit1 = crear<QLineEdit>(Pagina_Referencias, "Edit1");
+    pagina->addWidget(Edit1);
+    auto *listas = sinMargenes(new QHBoxLayout, 5);
+    ListBox1 = crear<QListWidget>(Pagina_Referencias, "ListBox1");
+    ListBox2 = crear<QListWidget>(Pagina_Referencias, "ListBox2");
+    ListBox2->setFixedWidth(60);
+    ListBox1->hide();
+    ListBox2->hide();
+    listas->addWidget(ListBox1, 1);
+    listas->addWidget(ListBox2);
+    pagina->addLayout(listas, 1);
+    PageControl1->addTab(Pagina_Referencias, QStringLiteral("Referencias"));
+}
+
+void Form1::setupPaginaEstadisticas()
+{
+    Tab_Estdisticas = crear<QWidget>(PageControl1, "Tab_Estdisticas");
+    auto *pagina = sinMargenes(new QVBoxLayout(Tab_Estdisticas));
+    ListView1 = crear<QTreeWidget>(Tab_Estdisticas, "ListView1");
+    ListView1->setRootIsDecorated(false);
+    ListView1->setHeaderLabels({QStringLiteral("Palabra"), QStringLiteral("Artículos"), QStringLiteral("Veces")});
+    pagina->addWidget(ListView1);
+    PageControl1->addTab(Tab_Estdisticas, QStringLiteral("Estdísticas"));
+}

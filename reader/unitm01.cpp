@@ -1,0 +1,12 @@
+#include "unitm01.h"
+
+void UnitM01::Reiniciar_Estado()
+{
+    Articulo_Actual = Titulo_Actual = Capitulo_Actual = Seccion_Actual = 0;
+    Resaltar_Palabra = false;
+    Palabra_Elegida.clear();
+    Centenas = Decenas = Unidades = Max_Decenas = Max_Unidades = 0;
+    Indice_Visible = false;
+    Ancho_Indice = 0;
+    Columna_Orden = 0;
+}
