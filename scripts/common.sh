@@ -32,3 +32,11 @@ configure_and_build() {
     cmake -S "$ROOT" -B "$ROOT/$dir" -G Ninja "$@"
     cmake --build "$ROOT/$dir" --parallel "$(nproc)"
 }
+
+# Sanitizer settings for running a CONSTITUCION_SANITIZE build: every report ends the
+# process with a failure; leaks inside Qt's and the system's libraries are suppressed.
+sanitizer_environment() {
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:halt_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+    export LSAN_OPTIONS="suppressions=$ROOT/tests/sanitizers/lsan.supp:print_suppressions=0"
+}
