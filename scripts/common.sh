@@ -10,6 +10,7 @@ PACKAGES=(
     libbenchmark-dev
     fonts-liberation2
     xvfb xauth x11-utils xdotool
+    desktop-file-utils appstream dpkg-dev
 )
 
 install_missing() {

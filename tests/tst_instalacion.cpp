@@ -1,0 +1,212 @@
+// What `cmake --install` and the Debian package put on a system: the program, the
+// menu entry, the AppStream metadata and the icons, each valid for the desktop tools
+// that read them, and a package whose program starts.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QXmlStreamReader>
+
+namespace {
+
+const QString Id = QStringLiteral("ve.constitucion1999.Lector");
+
+struct Salida {
+    int codigo = -1;
+    QString texto; // stdout and stderr together
+};
+
+Salida ejecutar(const QString &programa, const QStringList &argumentos, int milisegundos = 120000)
+{
+    QProcess proceso;
+    proceso.setProcessChannelMode(QProcess::MergedChannels);
+    proceso.start(programa, argumentos);
+    if (!proceso.waitForStarted() || !proceso.waitForFinished(milisegundos))
+        return {-1, programa + QStringLiteral(" did not run: ") + proceso.errorString()};
+    return {proceso.exitStatus() == QProcess::NormalExit ? proceso.exitCode() : -1,
+            QString::fromLocal8Bit(proceso.readAll())};
+}
+
+// The value of a key in the [Desktop Entry] group.
+QString claveDeEscritorio(const QString &ruta, const QString &clave)
+{
+    QFile f(ruta);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    const QRegularExpression linea(QStringLiteral("^%1=(.*)$").arg(QRegularExpression::escape(clave)),
+                                   QRegularExpression::MultilineOption);
+    return linea.match(QString::fromUtf8(f.readAll())).captured(1);
+}
+
+} // namespace
+
+class TstInstalacion : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void installedTree_holdsEachFileInItsPlace_data();
+    void installedTree_holdsEachFileInItsPlace();
+    void iconSizes_matchTheirFolders_data();
+    void iconSizes_matchTheirFolders();
+    void scalableIcon_isSvg();
+    void desktopEntry_validatesAndNamesTheProgramAndIcon();
+    void metainfo_validatesAndLaunchesTheDesktopEntry();
+    void debianPackage_holdsTheTreeDependsOnQtAndStarts();
+
+private:
+    QTemporaryDir prefijo;
+    QString enPrefijo(const QString &relativa) const { return prefijo.filePath(relativa); }
+};
+
+void TstInstalacion::initTestCase()
+{
+    QVERIFY(prefijo.isValid());
+    const Salida s = ejecutar(QStringLiteral(CMAKE_COMMAND),
+                              {QStringLiteral("--install"), QStringLiteral(BUILD_DIR), QStringLiteral("--prefix"),
+                               prefijo.path()});
+    QVERIFY2(s.codigo == 0, qPrintable(s.texto));
+}
+
+void TstInstalacion::installedTree_holdsEachFileInItsPlace_data()
+{
+    QTest::addColumn<QString>("ruta");
+    QTest::addColumn<bool>("ejecutable");
+    QTest::newRow("program") << QStringLiteral("bin/constitucion") << true;
+    QTest::newRow("desktop entry") << QStringLiteral("share/applications/%1.desktop").arg(Id) << false;
+    QTest::newRow("appstream metainfo") << QStringLiteral("share/metainfo/%1.metainfo.xml").arg(Id) << false;
+    QTest::newRow("scalable icon") << QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(Id) << false;
+}
+
+void TstInstalacion::installedTree_holdsEachFileInItsPlace()
+{
+    QFETCH(QString, ruta);
+    QFETCH(bool, ejecutable);
+    const QFileInfo info(enPrefijo(ruta));
+    QVERIFY2(info.isFile(), qPrintable(ruta));
+    QVERIFY(info.size() > 0);
+    QCOMPARE(info.isExecutable(), ejecutable);
+}
+
+void TstInstalacion::iconSizes_matchTheirFolders_data()
+{
+    QTest::addColumn<int>("lado");
+    for (const int lado : {16, 22, 24, 32, 48, 64, 128, 256})
+        QTest::addRow("%dx%d", lado, lado) << lado;
+}
+
+void TstInstalacion::iconSizes_matchTheirFolders()
+{
+    QFETCH(int, lado);
+    const QString ruta = enPrefijo(QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(lado).arg(Id));
+    QImageReader lector(ruta);
+    QCOMPARE(lector.format(), QByteArray("png"));
+    QCOMPARE(lector.size(), QSize(lado, lado));
+    const QImage imagen = lector.read();
+    QVERIFY(!imagen.isNull());
+    // Drawn, not blank: opaque in the middle, clear in the rounded corner.
+    QCOMPARE(qAlpha(imagen.pixel(lado / 2, lado / 2)), 255);
+    QCOMPARE(qAlpha(imagen.pixel(0, 0)), 0);
+}
+
+void TstInstalacion::scalableIcon_isSvg()
+{
+    QFile f(enPrefijo(QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(Id)));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&f);
+    QVERIFY(xml.readNextStartElement());
+    QCOMPARE(xml.name(), QStringLiteral("svg"));
+    int rectangulos = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QStringLiteral("rect"))
+            ++rectangulos;
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY(rectangulos > 3);
+}
+
+void TstInstalacion::desktopEntry_validatesAndNamesTheProgramAndIcon()
+{
+    const QString ruta = enPrefijo(QStringLiteral("share/applications/%1.desktop").arg(Id));
+    const Salida s = ejecutar(QStringLiteral("desktop-file-validate"), {ruta});
+    QVERIFY2(s.codigo == 0, qPrintable(s.texto));
+    QVERIFY2(s.texto.trimmed().isEmpty(), qPrintable(s.texto)); // not even a hint
+    QCOMPARE(claveDeEscritorio(ruta, QStringLiteral("Exec")), QStringLiteral("constitucion"));
+    QCOMPARE(claveDeEscritorio(ruta, QStringLiteral("Icon")), Id);
+    QCOMPARE(claveDeEscritorio(ruta, QStringLiteral("Type")), QStringLiteral("Application"));
+}
+
+void TstInstalacion::metainfo_validatesAndLaunchesTheDesktopEntry()
+{
+    const QString ruta = enPrefijo(QStringLiteral("share/metainfo/%1.metainfo.xml").arg(Id));
+    const Salida s = ejecutar(QStringLiteral("appstreamcli"), {QStringLiteral("validate"), QStringLiteral("--no-net"),
+                                                               QStringLiteral("--no-color"), ruta});
+    QVERIFY2(s.codigo == 0, qPrintable(s.texto));
+    QFile f(ruta);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&f);
+    QString id, lanzable, binario;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QStringLiteral("id"))
+            id = xml.readElementText();
+        else if (xml.name() == QStringLiteral("launchable"))
+            lanzable = xml.readElementText();
+        else if (xml.name() == QStringLiteral("binary"))
+            binario = xml.readElementText();
+    }
+    QCOMPARE(id, Id);
+    QCOMPARE(lanzable, Id + QStringLiteral(".desktop"));
+    QCOMPARE(binario, QStringLiteral("constitucion"));
+}
+
+void TstInstalacion::debianPackage_holdsTheTreeDependsOnQtAndStarts()
+{
+    QTemporaryDir salida;
+    QVERIFY(salida.isValid());
+    const Salida cpack = ejecutar(QStringLiteral(CPACK_COMMAND),
+                                  {QStringLiteral("--config"), QStringLiteral(BUILD_DIR "/CPackConfig.cmake"),
+                                   QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("-B"), salida.path()});
+    QVERIFY2(cpack.codigo == 0, qPrintable(cpack.texto));
+    const QStringList paquetes = QDir(salida.path()).entryList({QStringLiteral("*.deb")}, QDir::Files);
+    QCOMPARE(paquetes.size(), 1);
+    const QString deb = salida.filePath(paquetes.first());
+
+    const Salida depende = ejecutar(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), deb, QStringLiteral("Depends")});
+    QCOMPARE(depende.codigo, 0);
+    for (const char *paquete : {"libqt6widgets6", "libqt6gui6", "libqt6core6", "qt6-qpa-plugins", "fonts-liberation2"})
+        QVERIFY2(depende.texto.contains(QLatin1String(paquete)), qPrintable(depende.texto));
+
+    // Every dependency resolves on this system (a simulated install changes nothing).
+    const Salida simulada = ejecutar(QStringLiteral("apt-get"), {QStringLiteral("install"), QStringLiteral("-s"),
+                                                                 QStringLiteral("-q"), deb});
+    QVERIFY2(simulada.codigo == 0, qPrintable(simulada.texto));
+    QVERIFY2(simulada.texto.contains(QStringLiteral("Inst constitucion")), qPrintable(simulada.texto));
+
+    const QString raiz = salida.filePath(QStringLiteral("raiz"));
+    QCOMPARE(ejecutar(QStringLiteral("dpkg-deb"), {QStringLiteral("-x"), deb, raiz}).codigo, 0);
+    for (const QString &ruta : {QStringLiteral("usr/bin/constitucion"),
+                                QStringLiteral("usr/share/applications/%1.desktop").arg(Id),
+                                QStringLiteral("usr/share/metainfo/%1.metainfo.xml").arg(Id),
+                                QStringLiteral("usr/share/icons/hicolor/scalable/apps/%1.svg").arg(Id),
+                                QStringLiteral("usr/share/icons/hicolor/48x48/apps/%1.png").arg(Id)})
+        QVERIFY2(QFileInfo(raiz + QLatin1Char('/') + ruta).isFile(), qPrintable(ruta));
+
+    // The packaged program starts and keeps running its event loop until it is stopped.
+    QProcess programa;
+    programa.setProcessChannelMode(QProcess::MergedChannels);
+    programa.start(raiz + QStringLiteral("/usr/bin/constitucion"), {});
+    QVERIFY(programa.waitForStarted());
+    QVERIFY2(!programa.waitForFinished(2000), qPrintable(QString::fromLocal8Bit(programa.readAll())));
+    programa.kill();
+    programa.waitForFinished();
+}
+
+QTEST_GUILESS_MAIN(TstInstalacion)
+#include "tst_instalacion.moc"
