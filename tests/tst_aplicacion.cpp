@@ -1,0 +1,109 @@
+// An error escaping an event handler is shown in a message box and the program goes on.
+#include "aplicacion.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+#include <stdexcept>
+
+namespace {
+
+// An object whose event handler fails the way a faulty handler would.
+class Fallido : public QObject
+{
+public:
+    explicit Fallido(const char *mensaje) : mensaje(mensaje) {}
+    bool event(QEvent *e) override
+    {
+        if (e->type() == QEvent::User)
+            throw std::runtime_error(mensaje);
+        return QObject::event(e);
+    }
+
+private:
+    const char *mensaje;
+};
+
+struct Mostrado {
+    QString titulo;
+    QString texto;
+    QMessageBox::Icon icono = QMessageBox::NoIcon;
+    int botones = 0;
+};
+
+} // namespace
+
+class TstAplicacion : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void textoError_data();
+    void textoError();
+    void errorInHandler_showsMessageAndCarriesOn_data();
+    void errorInHandler_showsMessageAndCarriesOn();
+};
+
+void TstAplicacion::textoError_data()
+{
+    QTest::addColumn<QString>("mensaje");
+    QTest::addColumn<QString>("mostrado");
+    QTest::newRow("full stop added") << QStringLiteral("Fallo") << QStringLiteral("Fallo.");
+    QTest::newRow("full stop kept") << QStringLiteral("Fallo.") << QStringLiteral("Fallo.");
+    QTest::newRow("empty text") << QString() << QStringLiteral(".");
+}
+
+void TstAplicacion::textoError()
+{
+    QFETCH(QString, mensaje);
+    QFETCH(QString, mostrado);
+    QCOMPARE(::textoError(mensaje), mostrado);
+}
+
+void TstAplicacion::errorInHandler_showsMessageAndCarriesOn_data()
+{
+    QTest::addColumn<QByteArray>("mensaje");
+    QTest::addColumn<QString>("texto");
+    QTest::newRow("without full stop") << QByteArray("Índice fuera de rango") << QStringLiteral("Índice fuera de rango.");
+    QTest::newRow("with full stop") << QByteArray("Sin memoria.") << QStringLiteral("Sin memoria.");
+}
+
+void TstAplicacion::errorInHandler_showsMessageAndCarriesOn()
+{
+    QFETCH(QByteArray, mensaje);
+    QFETCH(QString, texto);
+    Fallido fallido(mensaje.constData());
+    Mostrado visto;
+    // The message box is modal: read it and press OK from inside its event loop.
+    QTimer cerrar;
+    connect(&cerrar, &QTimer::timeout, this, [&visto] {
+        auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!caja)
+            return;
+        visto = {caja->windowTitle(), caja->text(), caja->icon(), int(caja->buttons().size())};
+        caja->button(QMessageBox::Ok)->click();
+    });
+    cerrar.start(10);
+    QCoreApplication::postEvent(&fallido, new QEvent(QEvent::User));
+    QCoreApplication::processEvents();
+    QCOMPARE(visto.texto, texto);
+    QCOMPARE(visto.titulo, QString::fromUtf8(TituloAplicacion));
+    QCOMPARE(visto.icono, QMessageBox::Critical);
+    QCOMPARE(visto.botones, 1);
+    // The application carries on delivering events.
+    bool entregado = false;
+    QTimer::singleShot(0, this, [&entregado] { entregado = true; });
+    QTRY_VERIFY(entregado);
+}
+
+int main(int argc, char **argv)
+{
+    Aplicacion aplicacion(argc, argv);
+    TstAplicacion prueba;
+    return QTest::qExec(&prueba, argc, argv);
+}
+
+#include "tst_aplicacion.moc"
