@@ -5,6 +5,7 @@
 #include "entradas.h"
 #include "recursos.h"
 #include "richtextview.h"
+#include "spinbutton.h"
 #include "unitm01.h"
 
 #include <QApplication>
@@ -135,6 +136,13 @@ void Form1::connectHandlers()
     connect(Boton_Menu_Anterior_, &QPushButton::clicked, this, &Form1::Boton_Menu_Anterior_Click);
     connect(Boton_Menu_Siguiente_, &QPushButton::clicked, this, &Form1::Boton_Menu_Siguiente_Click);
     connect(Boton_Menu_Ultimo_, &QPushButton::clicked, this, &Form1::Boton_Menu_Ultimo_Click);
+    connect(SpinButton1, &SpinButton::upClick, this, &Form1::SpinButton1UpClick);
+    connect(SpinButton1, &SpinButton::downClick, this, &Form1::SpinButton1DownClick);
+    connect(SpinButton2, &SpinButton::upClick, this, &Form1::SpinButton2UpClick);
+    connect(SpinButton2, &SpinButton::downClick, this, &Form1::SpinButton2DownClick);
+    connect(SpinButton3, &SpinButton::upClick, this, &Form1::SpinButton3UpClick);
+    connect(SpinButton3, &SpinButton::downClick, this, &Form1::SpinButton3DownClick);
+    connect(Boton_Cunsultar_Articulo, &QPushButton::clicked, this, &Form1::Boton_Cunsultar_ArticuloClick);
     connect(Boton_Menu_Cerrar_, &QPushButton::clicked, this, &Form1::Boton_Menu_Cerrar_Click);
 }
 

@@ -11,6 +11,7 @@ class QSplitter;
 class QTabWidget;
 class QTreeWidget;
 class RichTextView;
+class SpinButton;
 
 // The main window: the reader. Its state lives in UnitM01; the window owns the widgets
 // and serves their events with handlers named after component and event.
@@ -35,6 +36,14 @@ public:
     void Boton_Menu_Anterior_Click();
     void Boton_Menu_Siguiente_Click();
     void Boton_Menu_Ultimo_Click();
+    void SpinButton1UpClick();
+    void SpinButton1DownClick();
+    void SpinButton2UpClick();
+    void SpinButton2DownClick();
+    void SpinButton3UpClick();
+    void SpinButton3DownClick();
+    void Mostrar_Digitos();
+    void Boton_Cunsultar_ArticuloClick();
 
     // Index tree
     void Llenar_Indice();
@@ -71,6 +80,9 @@ private:
     QLabel *StaticText12 = nullptr;
     QLabel *StaticText13 = nullptr;
     QLabel *StaticText14 = nullptr;
+    SpinButton *SpinButton1 = nullptr;
+    SpinButton *SpinButton2 = nullptr;
+    SpinButton *SpinButton3 = nullptr;
     QPushButton *Boton_Cunsultar_Articulo = nullptr;
     QFrame *Grupo_Botones_Menu = nullptr;
     QPushButton *Boton_Menu_Primero_ = nullptr;

@@ -3,6 +3,7 @@
 
 #include "apariencia.h"
 #include "richtextview.h"
+#include "spinbutton.h"
 
 #include <QBoxLayout>
 #include <QFrame>
@@ -61,10 +62,11 @@ void Form1::setupBandaMenu()
     Panel4->setLineWidth(3);
     auto *selector = sinMargenes(new QHBoxLayout(Panel4));
     selector->setContentsMargins(4, 4, 4, 4);
-    const struct { QFrame **panel; const char *nombre; QLabel **digito; const char *nombreDigito; } columnas[] = {
-        {&Panel2, "Panel2", &StaticText12, "StaticText12"},
-        {&Panel3, "Panel3", &StaticText13, "StaticText13"},
-        {&Panel5, "Panel5", &StaticText14, "StaticText14"},
+    const struct { QFrame **panel; const char *nombre; QLabel **digito; const char *nombreDigito;
+                   SpinButton **giro; const char *nombreGiro; } columnas[] = {
+        {&Panel2, "Panel2", &StaticText12, "StaticText12", &SpinButton1, "SpinButton1"},
+        {&Panel3, "Panel3", &StaticText13, "StaticText13", &SpinButton2, "SpinButton2"},
+        {&Panel5, "Panel5", &StaticText14, "StaticText14", &SpinButton3, "SpinButton3"},
     };
     for (const auto &c : columnas) {
         *c.panel = crear<QFrame>(Panel4, c.nombre);
@@ -74,6 +76,9 @@ void Form1::setupBandaMenu()
                          Qt::AlignHCenter, true);
         (*c.digito)->setFixedSize(21, 15);
         columna->addWidget(*c.digito, 0, Qt::AlignHCenter | Qt::AlignTop);
+        *c.giro = crear<SpinButton>(*c.panel, c.nombreGiro);
+        (*c.giro)->setFixedSize(21, 21);
+        columna->addWidget(*c.giro, 0, Qt::AlignHCenter | Qt::AlignTop);
         columna->addStretch();
         selector->addWidget(*c.panel);
     }

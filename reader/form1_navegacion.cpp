@@ -1,10 +1,36 @@
-// Navigation bar: the four stepping buttons.
+// Navigation bar: the four stepping buttons and the article selector.
 #include "form1.h"
 
 #include "entradas.h"
+#include "selector.h"
 #include "unitm01.h"
 
+#include <QLabel>
+
 using namespace UnitM01;
+
+namespace {
+
+Selector selectorActual()
+{
+    return {Centenas, Decenas, Unidades, Max_Decenas, Max_Unidades};
+}
+
+void guardarSelector(const Selector &s)
+{
+    Centenas = s.centenas;
+    Decenas = s.decenas;
+    Unidades = s.unidades;
+    Max_Decenas = s.maxDecenas;
+    Max_Unidades = s.maxUnidades;
+}
+
+void aplicarPaso(PasoSelector paso)
+{
+    guardarSelector(pasoSelector(selectorActual(), paso));
+}
+
+} // namespace
 
 void Form1::Boton_Menu_Primero_Click()
 {
@@ -26,4 +52,56 @@ void Form1::Boton_Menu_Siguiente_Click()
 void Form1::Boton_Menu_Ultimo_Click()
 {
     Mover_A_Entrada(Numero_Entradas);
+}
+
+void Form1::SpinButton1UpClick()
+{
+    aplicarPaso(PasoSelector::CentenasArriba);
+    Mostrar_Digitos();
+}
+
+void Form1::SpinButton1DownClick()
+{
+    aplicarPaso(PasoSelector::CentenasAbajo);
+    Mostrar_Digitos();
+}
+
+void Form1::SpinButton2UpClick()
+{
+    aplicarPaso(PasoSelector::DecenasArriba);
+    Mostrar_Digitos();
+}
+
+void Form1::SpinButton2DownClick()
+{
+    aplicarPaso(PasoSelector::DecenasAbajo);
+    Mostrar_Digitos();
+}
+
+void Form1::SpinButton3UpClick()
+{
+    aplicarPaso(PasoSelector::UnidadesArriba);
+    Mostrar_Digitos();
+}
+
+void Form1::SpinButton3DownClick()
+{
+    aplicarPaso(PasoSelector::UnidadesAbajo);
+    Mostrar_Digitos();
+}
+
+void Form1::Mostrar_Digitos()
+{
+    guardarSelector(fijarSelector(selectorActual()));
+    StaticText14->setText(QString::number(Unidades));
+    StaticText13->setText(QString::number(Decenas));
+    StaticText12->setText(QString::number(Centenas));
+}
+
+void Form1::Boton_Cunsultar_ArticuloClick()
+{
+    const int entrada = entradaSelector(selectorActual());
+    if (entrada < 1 || entrada > Numero_Entradas)
+        return;
+    Mover_A_Entrada(entrada);
 }

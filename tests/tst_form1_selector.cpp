@@ -1,0 +1,202 @@
+// The article selector of the real window, driven by clicks on the halves of its spin
+// buttons: wrapping and pinning, auto-repeat while held, focus, and the go button.
+#include "casos_selector.h"
+#include "form1.h"
+#include "spinbutton.h"
+#include "unitm01.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+class TstForm1Selector : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void digits_showDesignCaptionUntilFirstClick();
+    void clicks_wrapAndPin_data() { casosSelector(); }
+    void clicks_wrapAndPin();
+    void goButton_movesToArticle_data();
+    void goButton_movesToArticle();
+    void held_repeatsAfter400ThenEvery100();
+    void held_pausesOffTheHalfAndResumesOnIt();
+    void release_offTheHalfRaisesNoClick();
+    void spinButtons_neverTakeFocus();
+
+private:
+    SpinButton *giro(int columna) const
+    {
+        return ventana->findChild<SpinButton *>(QStringLiteral("SpinButton%1").arg(columna));
+    }
+    QLabel *label(const QString &nombre) const { return ventana->findChild<QLabel *>(nombre); }
+    static QPoint arriba() { return {10, 5}; }
+    static QPoint abajo() { return {10, 15}; }
+    void pulsar(int columna, bool subir) const
+    {
+        QTest::mouseClick(giro(columna), Qt::LeftButton, {}, subir ? arriba() : abajo());
+    }
+    // What the digit displays show, with the limits: "ddd/tu".
+    QString mostrado() const
+    {
+        return label(QStringLiteral("StaticText12"))->text() + label(QStringLiteral("StaticText13"))->text()
+               + label(QStringLiteral("StaticText14"))->text()
+               + QStringLiteral("/%1%2").arg(UnitM01::Max_Decenas).arg(UnitM01::Max_Unidades);
+    }
+    void llegarA(const QString &digitos) const
+    {
+        for (int columna = 1; columna <= 3; ++columna)
+            for (int i = 0; i < digitos[columna - 1].digitValue(); ++i)
+                pulsar(columna, true);
+    }
+
+    std::unique_ptr<Form1> ventana;
+};
+
+void TstForm1Selector::init()
+{
+    ventana = std::make_unique<Form1>();
+    ventana->show();
+    QVERIFY(QTest::qWaitForWindowExposed(ventana.get()));
+}
+
+void TstForm1Selector::cleanup()
+{
+    ventana.reset();
+}
+
+void TstForm1Selector::digits_showDesignCaptionUntilFirstClick()
+{
+    for (int columna = 1; columna <= 3; ++columna) {
+        QVERIFY(giro(columna));
+        QCOMPARE(giro(columna)->size(), QSize(21, 21));
+    }
+    UnitM01::Centenas = 2; // activation does not write the displays
+    QCOMPARE(mostrado(), QStringLiteral("000/99"));
+    pulsar(3, true);
+    QCOMPARE(mostrado(), QStringLiteral("201/99"));
+}
+
+void TstForm1Selector::clicks_wrapAndPin()
+{
+    QFETCH(QString, inicio);
+    QFETCH(QStringList, pasos);
+    QFETCH(QStringList, despues);
+    llegarA(inicio);
+    QCOMPARE(mostrado().left(3), inicio);
+    for (int i = 0; i < pasos.size(); ++i) {
+        const QString &p = pasos[i];
+        pulsar(QStringLiteral("CDU").indexOf(p[0]) + 1, p[1] == QLatin1Char('+'));
+        QCOMPARE(mostrado(), despues[i]);
+    }
+}
+
+void TstForm1Selector::goButton_movesToArticle_data()
+{
+    QTest::addColumn<QString>("digitos");
+    QTest::addColumn<int>("entrada");
+    QTest::addColumn<QString>("rotulo");
+    QTest::newRow("000 shows the preamble") << QStringLiteral("000") << 1 << QStringLiteral("Preámbulo");
+    QTest::newRow("001 shows article 1") << QStringLiteral("001") << 2 << QStringLiteral("Artículo 1");
+    QTest::newRow("350 shows article 350") << QStringLiteral("350") << 351 << QStringLiteral("Artículo 350");
+}
+
+void TstForm1Selector::goButton_movesToArticle()
+{
+    QFETCH(QString, digitos);
+    QFETCH(int, entrada);
+    QFETCH(QString, rotulo);
+    auto *ir = ventana->findChild<QPushButton *>(QStringLiteral("Boton_Cunsultar_Articulo"));
+    QCOMPARE(ir->text(), QStringLiteral("Ir directo\nal artículo\n"));
+    QTest::mouseClick(ventana->findChild<QPushButton *>(QStringLiteral("Boton_Menu_Ultimo_")), Qt::LeftButton);
+    llegarA(digitos);
+    QTest::mouseClick(ir, Qt::LeftButton);
+    QCOMPARE(UnitM01::Articulo_Actual, entrada);
+    QCOMPARE(label(QStringLiteral("StaticText1"))->text(), rotulo);
+    QCOMPARE(ventana->findChild<QPushButton *>(QStringLiteral("Boton_Menu_Primero_"))->isEnabled(), entrada != 1);
+}
+
+void TstForm1Selector::held_repeatsAfter400ThenEvery100()
+{
+    SpinButton *unidades = giro(3);
+    QList<qint64> momentos;
+    QElapsedTimer reloj;
+    connect(unidades, &SpinButton::upClick, this, [&] { momentos.append(reloj.elapsed()); });
+    reloj.start();
+    QTest::mousePress(unidades, Qt::LeftButton, {}, arriba());
+    QTest::qWait(300);
+    QVERIFY(momentos.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(momentos.size() >= 6, 3000);
+    const qsizetype sostenido = momentos.size();
+    QTest::mouseRelease(unidades, Qt::LeftButton, {}, arriba());
+    QCOMPARE(momentos.size(), sostenido + 1); // the release over the half is one more click
+    QVERIFY2(momentos[0] >= 395, qPrintable(QString::number(momentos[0])));
+    QVERIFY2(momentos[0] < 700, qPrintable(QString::number(momentos[0])));
+    for (int i = 1; i < sostenido; ++i)
+        QVERIFY2(momentos[i] - momentos[i - 1] >= 90, qPrintable(QString::number(momentos[i] - momentos[i - 1])));
+    const qsizetype alSoltar = momentos.size();
+    QTest::qWait(300);
+    QCOMPARE(momentos.size(), alSoltar);
+    QCOMPARE(label(QStringLiteral("StaticText14"))->text(), QString::number(alSoltar % 10));
+}
+
+void TstForm1Selector::held_pausesOffTheHalfAndResumesOnIt()
+{
+    SpinButton *decenas = giro(2);
+    QSignalSpy subidas(decenas, &SpinButton::upClick);
+    QSignalSpy bajadas(decenas, &SpinButton::downClick);
+    QTest::mousePress(decenas, Qt::LeftButton, {}, arriba());
+    QTRY_VERIFY_WITH_TIMEOUT(subidas.size() >= 2, 2000);
+    QTest::mouseMove(decenas, abajo()); // over the other half, still held
+    const qsizetype fuera = subidas.size();
+    QTest::qWait(400);
+    QVERIFY(subidas.size() <= fuera + 1); // at most a tick already under way
+    const qsizetype pausa = subidas.size();
+    QTest::qWait(300);
+    QCOMPARE(subidas.size(), pausa);
+    QTest::mouseMove(decenas, QPoint(30, 5)); // off the button altogether
+    QTest::qWait(300);
+    QCOMPARE(subidas.size(), pausa);
+    QTest::mouseMove(decenas, arriba());
+    QTRY_VERIFY_WITH_TIMEOUT(subidas.size() >= pausa + 2, 1000);
+    QTest::mouseRelease(decenas, Qt::LeftButton, {}, arriba());
+    QCOMPARE(bajadas.size(), 0);
+}
+
+void TstForm1Selector::release_offTheHalfRaisesNoClick()
+{
+    SpinButton *centenas = giro(1);
+    QSignalSpy subidas(centenas, &SpinButton::upClick);
+    QSignalSpy bajadas(centenas, &SpinButton::downClick);
+    QTest::mousePress(centenas, Qt::LeftButton, {}, abajo());
+    QTest::mouseMove(centenas, arriba());
+    QTest::mouseRelease(centenas, Qt::LeftButton, {}, arriba());
+    QCOMPARE(subidas.size(), 0);
+    QCOMPARE(bajadas.size(), 0);
+    QTest::mouseClick(centenas, Qt::LeftButton, {}, abajo());
+    QCOMPARE(bajadas.size(), 1);
+    QCOMPARE(mostrado(), QStringLiteral("300/99"));
+    QTest::mouseClick(centenas, Qt::RightButton, {}, abajo());
+    QCOMPARE(bajadas.size(), 1);
+}
+
+void TstForm1Selector::spinButtons_neverTakeFocus()
+{
+    auto *ir = ventana->findChild<QPushButton *>(QStringLiteral("Boton_Cunsultar_Articulo"));
+    ir->setFocus();
+    for (int columna = 1; columna <= 3; ++columna) {
+        QCOMPARE(giro(columna)->focusPolicy(), Qt::NoFocus);
+        pulsar(columna, true);
+        QVERIFY(!giro(columna)->hasFocus());
+    }
+    QCOMPARE(QApplication::focusWidget(), ir);
+}
+
+QTEST_MAIN(TstForm1Selector)
+#include "tst_form1_selector.moc"

@@ -1,0 +1,77 @@
+// The article selector's arithmetic: wrapping, pinning at 350 and the entry it names.
+#include "casos_selector.h"
+#include "selector.h"
+
+#include <QTest>
+
+class TstSelector : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void clicks_wrapAndPin_data() { casosSelector(); }
+    void clicks_wrapAndPin();
+    void goButton_namesArticlePlusOne_data();
+    void goButton_namesArticlePlusOne();
+};
+
+namespace {
+
+Selector leer(const QString &digitos)
+{
+    return {uint8_t(digitos[0].digitValue()), uint8_t(digitos[1].digitValue()), uint8_t(digitos[2].digitValue()), 9,
+            9};
+}
+
+QString mostrar(const Selector &s)
+{
+    return QStringLiteral("%1%2%3/%4%5")
+        .arg(s.centenas)
+        .arg(s.decenas)
+        .arg(s.unidades)
+        .arg(s.maxDecenas)
+        .arg(s.maxUnidades);
+}
+
+PasoSelector paso(const QString &codigo)
+{
+    static const QHash<QString, PasoSelector> pasos = {
+        {QStringLiteral("C+"), PasoSelector::CentenasArriba}, {QStringLiteral("C-"), PasoSelector::CentenasAbajo},
+        {QStringLiteral("D+"), PasoSelector::DecenasArriba},  {QStringLiteral("D-"), PasoSelector::DecenasAbajo},
+        {QStringLiteral("U+"), PasoSelector::UnidadesArriba}, {QStringLiteral("U-"), PasoSelector::UnidadesAbajo},
+    };
+    return pasos.value(codigo);
+}
+
+} // namespace
+
+void TstSelector::clicks_wrapAndPin()
+{
+    QFETCH(QString, inicio);
+    QFETCH(QStringList, pasos);
+    QFETCH(QStringList, despues);
+    Selector s = leer(inicio);
+    for (int i = 0; i < pasos.size(); ++i) {
+        s = fijarSelector(pasoSelector(s, paso(pasos[i])));
+        QCOMPARE(mostrar(s), despues[i]);
+    }
+}
+
+void TstSelector::goButton_namesArticlePlusOne_data()
+{
+    QTest::addColumn<QString>("digitos");
+    QTest::addColumn<int>("entrada");
+    QTest::newRow("000 is the preamble") << QStringLiteral("000") << 1;
+    QTest::newRow("001 is article 1") << QStringLiteral("001") << 2;
+    QTest::newRow("350 is article 350") << QStringLiteral("350") << 351;
+}
+
+void TstSelector::goButton_namesArticlePlusOne()
+{
+    QFETCH(QString, digitos);
+    QFETCH(int, entrada);
+    QCOMPARE(entradaSelector(leer(digitos)), entrada);
+}
+
+QTEST_APPLESS_MAIN(TstSelector)
+#include "tst_selector.moc"

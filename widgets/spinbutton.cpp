@@ -1,0 +1,122 @@
+#include "spinbutton.h"
+
+#include <QMouseEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace {
+
+constexpr int AnchoFlecha = 9;
+constexpr int AltoFlecha = 6;
+
+} // namespace
+
+SpinButton::SpinButton(QWidget *parent)
+    : QWidget(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    repeticion.setTimerType(Qt::PreciseTimer);
+    connect(&repeticion, &QTimer::timeout, this, &SpinButton::repetir);
+}
+
+QSize SpinButton::sizeHint() const
+{
+    return {21, 21};
+}
+
+QRect SpinButton::rectangulo(Mitad mitad) const
+{
+    const int medio = height() / 2;
+    return mitad == Mitad::Arriba ? QRect(0, 0, width(), medio) : QRect(0, medio, width(), height() - medio);
+}
+
+SpinButton::Mitad SpinButton::mitadEn(const QPoint &pos) const
+{
+    if (rectangulo(Mitad::Arriba).contains(pos))
+        return Mitad::Arriba;
+    if (rectangulo(Mitad::Abajo).contains(pos))
+        return Mitad::Abajo;
+    return Mitad::Ninguna;
+}
+
+void SpinButton::emitir(Mitad mitad)
+{
+    if (mitad == Mitad::Arriba)
+        emit upClick();
+    else if (mitad == Mitad::Abajo)
+        emit downClick();
+}
+
+void SpinButton::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || pulsada != Mitad::Ninguna) {
+        event->ignore();
+        return;
+    }
+    pulsada = mitadEn(event->position().toPoint());
+    encima = pulsada != Mitad::Ninguna;
+    if (encima)
+        repeticion.start(PrimeraRepeticionMs);
+    update();
+}
+
+void SpinButton::mouseMoveEvent(QMouseEvent *event)
+{
+    if (pulsada == Mitad::Ninguna)
+        return;
+    const bool ahora = mitadEn(event->position().toPoint()) == pulsada;
+    if (ahora != encima) {
+        encima = ahora;
+        update();
+    }
+}
+
+void SpinButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || pulsada == Mitad::Ninguna)
+        return;
+    repeticion.stop();
+    const Mitad mitad = pulsada;
+    const bool soltadaEncima = mitadEn(event->position().toPoint()) == mitad;
+    pulsada = Mitad::Ninguna;
+    encima = false;
+    update();
+    if (soltadaEncima)
+        emitir(mitad);
+}
+
+// The timer keeps its pace while the pointer is away; a tick only counts over the half.
+void SpinButton::repetir()
+{
+    repeticion.setInterval(RepeticionMs);
+    if (encima)
+        emitir(pulsada);
+}
+
+void SpinButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter p(this);
+    for (const Mitad mitad : {Mitad::Arriba, Mitad::Abajo}) {
+        QStyleOptionButton boton;
+        boton.initFrom(this);
+        boton.rect = rectangulo(mitad);
+        boton.state |= (pulsada == mitad && encima) ? QStyle::State_Sunken : QStyle::State_Raised;
+        p.drawControl(QStyle::CE_PushButtonBevel, boton);
+
+        // A 9 x 6 triangle, one pixel lower and to the right while the half is held.
+        const int desplazamiento = (pulsada == mitad && encima) ? 1 : 0;
+        const QRect r = boton.rect;
+        const int x = r.left() + (r.width() - AnchoFlecha) / 2 + desplazamiento;
+        const int y = r.top() + (r.height() - AltoFlecha) / 2 + desplazamiento;
+        QPolygon flecha;
+        if (mitad == Mitad::Arriba)
+            flecha << QPoint(x, y + AltoFlecha - 1) << QPoint(x + AnchoFlecha - 1, y + AltoFlecha - 1)
+                   << QPoint(x + AnchoFlecha / 2, y + AltoFlecha - 1 - AnchoFlecha / 2);
+        else
+            flecha << QPoint(x, y) << QPoint(x + AnchoFlecha - 1, y) << QPoint(x + AnchoFlecha / 2, y + AnchoFlecha / 2);
+        p.setPen(Qt::NoPen);
+        p.setBrush(isEnabled() ? palette().color(QPalette::ButtonText)
+                               : palette().color(QPalette::Disabled, QPalette::ButtonText));
+        p.drawPolygon(flecha);
+    }
+}
