@@ -18,6 +18,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -116,6 +117,8 @@ private:
     int pasosAcerca = 0; // random steps left in the open dialog
     int cierres = 0;     // presses of its button to close it
     QString fallaAcerca;
+    qint64 cuenta[15] = {};       // events of each kind and the time they took
+    qint64 milisegundos[15] = {};
     std::deque<QString> ultimos; // the last events, printed with a failure
     qint64 numero = 0;
     bool arbolMovidoConTeclas = false; // the tree selection was moved by keys since the last display
@@ -180,6 +183,8 @@ void TstMono::randomEvents_keepTheReaderConsistent()
             qInfo("%lld events, entry %d", numero, UnitM01::Articulo_Actual);
     }
     qInfo("%lld events without a fault; %d links sent to the desktop", eventos, enlaces.abiertos);
+    for (size_t i = 0; i < std::size(cuenta); ++i)
+        qInfo("event kind %zu: %lld times, %lld ms", i, cuenta[i], milisegundos[i]);
 }
 
 void TstMono::anotar(const QString &evento)
@@ -213,12 +218,17 @@ void TstMono::unEvento()
     for (const auto &p : pasos)
         total += p.peso;
     int r = int(azar.bounded(total));
-    for (const auto &p : pasos) {
-        if (r < p.peso) {
-            (this->*p.paso)();
+    for (size_t i = 0; i < std::size(pasos); ++i) {
+        if (r < pasos[i].peso) {
+            QElapsedTimer reloj;
+            reloj.start();
+            (this->*pasos[i].paso)();
+            QCoreApplication::processEvents();
+            ++cuenta[i];
+            milisegundos[i] += reloj.elapsed();
             return;
         }
-        r -= p.peso;
+        r -= pasos[i].peso;
     }
 }
 
@@ -401,6 +411,11 @@ void TstMono::escribirEnEdit1()
             return;
     }
     enfocar(edit);
+    if (edit->text().size() > 1000 && azar.bounded(3) == 0) {
+        // A reader who pasted a long text replaces it before long.
+        anotar(QStringLiteral("Edit1 select all"));
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    }
     switch (azar.bounded(4)) {
     case 0: {
         static const QKeyCombination teclas[] = {
@@ -438,7 +453,7 @@ void TstMono::pegarEnEdit1()
     if (!visible(edit))
         return escribirEnEdit1();
     QString texto;
-    if (azar.bounded(40) == 0) {
+    if (azar.bounded(60) == 0) {
         // A megabyte, mostly letters with breaks, controls and characters from far planes.
         texto = textoAlAzar(64);
         texto = texto.repeated(1 << 14);
