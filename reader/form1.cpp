@@ -29,6 +29,9 @@ Form1::Form1(QWidget *parent)
     setupBandaMenu();
     setupBandaTitulos();
     setupCuerpo();
+    // Enter and Return press the focused button, as Space does.
+    for (QPushButton *const boton : findChildren<QPushButton *>())
+        boton->setAutoDefault(true);
     connectHandlers();
 }
 

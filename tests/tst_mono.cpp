@@ -217,19 +217,15 @@ void TstMono::unEvento()
     int total = 0;
     for (const auto &p : pasos)
         total += p.peso;
-    int r = int(azar.bounded(total));
-    for (size_t i = 0; i < std::size(pasos); ++i) {
-        if (r < pasos[i].peso) {
-            QElapsedTimer reloj;
-            reloj.start();
-            (this->*pasos[i].paso)();
-            QCoreApplication::processEvents();
-            ++cuenta[i];
-            milisegundos[i] += reloj.elapsed();
-            return;
-        }
+    size_t i = 0;
+    for (int r = int(azar.bounded(total)); r >= pasos[i].peso; ++i)
         r -= pasos[i].peso;
-    }
+    QElapsedTimer reloj;
+    reloj.start();
+    (this->*pasos[i].paso)();
+    QCoreApplication::processEvents();
+    ++cuenta[i];
+    milisegundos[i] += reloj.elapsed();
 }
 
 QWidget *TstMono::enfocar(QWidget *w)
