@@ -2,12 +2,75 @@
 
 #include <QDialog>
 
-// The About dialog, created hidden at start and shown modally from the main window.
+class Imagen;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTimer;
+class RichTextView;
+
+// The About dialog: created hidden at start and shown modally from the main window. It
+// opens narrow on a picture that assembles itself; its button widens it to show a note on
+// the source of the text and the contact rows, then closes it, the only way to close it.
 class Forma_Acerca : public QDialog
 {
     Q_OBJECT
 
 public:
     explicit Forma_Acerca(QWidget *parent = nullptr);
+    ~Forma_Acerca() override;
     Q_DISABLE_COPY_MOVE(Forma_Acerca)
+
+    // The dialog of this run (the last one created and still alive), or null.
+    static Forma_Acerca *Instancia();
+
+    // Width of the dialog's frame: outer width = client width + this.
+    int anchoMarco() const;
+
+    void FormActivate();
+    // Asked before every close; true lets it go ahead.
+    bool FormCloseQuery();
+    void Boton_FlechaClick();
+    void Timer1Timer();
+    void MyMailAddressClick();
+    void MyWebAddressClick();
+    void MyMailAddressMouseEnter();
+    void MyMailAddressMouseLeave();
+    void MyWebAddressMouseEnter();
+    void MyWebAddressMouseLeave();
+    void MouseEnter();
+    void MouseLeave();
+    void Iniciar_Fundido();
+
+    // Escape and every other rejection pass through FormCloseQuery.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
+
+private:
+    void setupPanelIzquierdo();
+    void setupPanelDerecho();
+    void connectHandlers();
+    // Sets the width the window system gives the whole dialog, frame included.
+    void fijarAnchoExterior(int ancho);
+    // A timer tick waits while the picture has a frame not yet painted.
+    void servirTick();
+
+    QFrame *Panel_Acerca_Izq = nullptr;
+    ::Imagen *Imagen = nullptr;
+    QFrame *Bevel2 = nullptr;
+    QPushButton *Boton_Flecha = nullptr;
+    QFrame *Bevel1 = nullptr;
+    QFrame *Panel_Acerca_Der = nullptr;
+    RichTextView *wwDBRichEdit1 = nullptr;
+    QFrame *Panel_Datos_Mios = nullptr;
+    QLabel *Muestra1 = nullptr;
+    QLabel *MyMailAddress = nullptr;
+    QLabel *MyWebAddress = nullptr;
+    QLabel *Muestra4 = nullptr;
+    QLabel *Muestra5 = nullptr;
+    QLabel *Muestra6 = nullptr;
+    QTimer *Timer1 = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "apariencia.h"
 #include "divisiones.h"
 #include "entradas.h"
+#include "forma_acerca.h"
 #include "recursos.h"
 #include "richtextview.h"
 #include "spinbutton.h"
@@ -147,9 +148,21 @@ void Form1::connectHandlers()
     connect(SpinButton3, &SpinButton::downClick, this, &Form1::SpinButton3DownClick);
     connect(Boton_Cunsultar_Articulo, &QPushButton::clicked, this, &Form1::Boton_Cunsultar_ArticuloClick);
     connect(Boton_Menu_Cerrar_, &QPushButton::clicked, this, &Form1::Boton_Menu_Cerrar_Click);
+    connect(Boton_Menu_Acerca_, &QPushButton::clicked, this, &Form1::Boton_Menu_Acerca_Click);
 }
 
 void Form1::Boton_Menu_Cerrar_Click()
 {
     FormClose();
+}
+
+void Form1::Boton_Menu_Acerca_Click()
+{
+    // The dialog is created at start beside this window; without one there is nothing to show.
+    Forma_Acerca *const acerca = Forma_Acerca::Instancia();
+    if (!acerca)
+        return;
+    hide();
+    acerca->exec();
+    show();
 }

@@ -55,6 +55,9 @@ public:
     // Chrome
     void Boton_Menu_Cerrar_Click();
 
+    // About: hides this window while the About dialog runs modally, then shows it again as it was.
+    void Boton_Menu_Acerca_Click();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;

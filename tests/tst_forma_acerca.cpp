@@ -1,0 +1,395 @@
+// The About dialog through its real widgets: opening from the main window, activation,
+// the animation's frames, the refused closes, widening and closing, a second showing,
+// the link labels and hover colours.
+#include "esponja.h"
+#include "form1.h"
+#include "forma_acerca.h"
+#include "imagen.h"
+#include "unidad_99.h"
+#include "unidad_acerca.h"
+#include "unitm01.h"
+
+#include <QDesktopServices>
+#include <QEnterEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+#include <QWindow>
+
+#include <memory>
+
+namespace {
+
+constexpr int Pixeles = 178 * 205;
+
+quint32 estadoTras(quint32 estado, qint64 draws)
+{
+    const quint32 guardado = Esponja::Estado_Generador();
+    Esponja::Fijar_Estado_Generador(estado);
+    for (qint64 k = 0; k < draws; ++k)
+        Esponja::R(0);
+    const quint32 resultado = Esponja::Estado_Generador();
+    Esponja::Fijar_Estado_Generador(guardado);
+    return resultado;
+}
+
+QImage esperado(const QImage &picture, int cantidad, quint32 estado)
+{
+    MapaDeBits mapa;
+    mapa.Redimensionar(picture.width(), picture.height());
+    mapa.Copiar(picture.convertToFormat(QImage::Format_BGR888));
+    const quint32 guardado = Esponja::Estado_Generador();
+    Esponja::Fijar_Estado_Generador(estado);
+    Esponja::Aplicar_Esponja(mapa.Filas(), mapa.Ancho(), mapa.Alto(), cantidad);
+    Esponja::Fijar_Estado_Generador(guardado);
+    return mapa.Imagen().copy();
+}
+
+// Records every frame the picture widget draws: the amount in force and the pixels.
+class Pintadas : public QObject
+{
+public:
+    explicit Pintadas(Imagen *imagen) : imagen(imagen) { imagen->installEventFilter(this); }
+    QList<int> cantidades;
+    QList<QImage> cuadros;
+
+protected:
+    bool eventFilter(QObject *, QEvent *evento) override
+    {
+        if (evento->type() == QEvent::Paint && !imagen->Mapa_Trabajo().Vacio()) {
+            cantidades << imagen->Sponge();
+            cuadros << imagen->Mapa_Trabajo().Imagen().copy();
+        }
+        return false;
+    }
+
+private:
+    Imagen *const imagen;
+};
+
+} // namespace
+
+class Enlaces : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> abiertos;
+
+public slots:
+    void abrir(const QUrl &url) { abiertos << url; }
+};
+
+class TstFormaAcerca : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+    void activation_narrowsAndPlacesTheTexts();
+    void animation_drawsSeventyThenEveryAmountDownToZero();
+    void closeRoutes_refusedDuringAnimationAndStopTheTimer_data();
+    void closeRoutes_refusedDuringAnimationAndStopTheTimer();
+    void flecha_widensThenCloses();
+    void secondShowing_opensNarrowAndFirstPressWidens();
+    void linkLabels_openMailAndWeb();
+    void hover_colours_data();
+    void hover_colours();
+    void aboutButton_hidesMainWindowAndBringsItBackUnchanged();
+
+private:
+    template <typename T> T *hijo(const char *nombre) const
+    {
+        return dialogo->findChild<T *>(QString::fromLatin1(nombre));
+    }
+    QPushButton *flecha() const { return hijo<QPushButton>("Boton_Flecha"); }
+    Imagen *imagen() const { return hijo<Imagen>("Imagen"); }
+    QTimer *timer1() const { return hijo<QTimer>("Timer1"); }
+    void mostrar();
+
+    Enlaces enlaces;
+    std::unique_ptr<Form1> ventana;
+    std::unique_ptr<Forma_Acerca> dialogo;
+};
+
+void TstFormaAcerca::initTestCase()
+{
+    for (const char *esquema : {"mailto", "http", "https"})
+        QDesktopServices::setUrlHandler(QString::fromLatin1(esquema), &enlaces, "abrir");
+}
+
+void TstFormaAcerca::cleanupTestCase()
+{
+    for (const char *esquema : {"mailto", "http", "https"})
+        QDesktopServices::unsetUrlHandler(QString::fromLatin1(esquema));
+}
+
+void TstFormaAcerca::init()
+{
+    enlaces.abiertos.clear();
+    ventana = std::make_unique<Form1>();
+    dialogo = std::make_unique<Forma_Acerca>();
+    QCOMPARE(Forma_Acerca::Instancia(), dialogo.get());
+    QVERIFY(!dialogo->isVisible());
+    QVERIFY(!timer1()->isActive());
+    QCOMPARE(timer1()->interval(), 1);
+}
+
+void TstFormaAcerca::cleanup()
+{
+    dialogo.reset();
+    ventana.reset();
+    QCOMPARE(Forma_Acerca::Instancia(), nullptr);
+}
+
+void TstFormaAcerca::mostrar()
+{
+    dialogo->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialogo.get()));
+}
+
+void TstFormaAcerca::activation_narrowsAndPlacesTheTexts()
+{
+    const QString titulo = QStringLiteral("Constitución 1999");
+    QCOMPARE(dialogo->windowTitle(), QStringLiteral("Acerca de ..."));
+    const QPoint antes = dialogo->pos();
+    mostrar();
+    QVERIFY(timer1()->isActive());
+    QCOMPARE(dialogo->frameGeometry().width(), 208);
+    QCOMPARE(dialogo->width() + dialogo->anchoMarco(), 208);
+    QCOMPARE(dialogo->height(), 294);
+    // Placed centred at full width, then narrowed where it stands.
+    QCOMPARE(dialogo->pos(), antes);
+    const QRect pantalla = dialogo->screen()->availableGeometry();
+    QVERIFY(qAbs(antes.x() + 576 / 2 - pantalla.center().x()) <= 1);
+
+    QCOMPARE(dialogo->windowTitle(), titulo);
+    QCOMPARE(hijo<QLabel>("Muestra1")->text(), titulo);
+    QCOMPARE(hijo<QLabel>("Muestra4")->text(), QStringLiteral("Sin teléfono; escriba por correo"));
+    QCOMPARE(hijo<QLabel>("Muestra5")->text(), QStringLiteral("Sin dirección postal"));
+    QCOMPARE(hijo<QLabel>("Muestra6")->text(), QStringLiteral("Lector de escritorio hecho con Qt 6 y C++"));
+    QCOMPARE(Unidad_99::Direccion_Correo, QStringLiteral("lector@example.org"));
+    QCOMPARE(Unidad_99::Direccion_Web, QStringLiteral("https://www.example.org/constitucion"));
+    for (const char *nombre : {"MyMailAddress", "MyWebAddress"}) {
+        const QLabel *const l = hijo<QLabel>(nombre);
+        QCOMPARE(l->toolTip(), l->text());
+    }
+    QCOMPARE(hijo<QLabel>("MyMailAddress")->text(), Unidad_99::Direccion_Correo);
+    QCOMPARE(hijo<QLabel>("MyWebAddress")->text(), Unidad_99::Direccion_Web);
+    QCOMPARE(flecha()->text(), QStringLiteral("Acerca de..."));
+    QVERIFY(!hijo<QWidget>("Panel_Acerca_Der")->isVisible());
+    QVERIFY(!hijo<QWidget>("Bevel1")->isVisible());
+    QVERIFY(!Unidad_Acerca::Ampliada);
+    QVERIFY(!Unidad_Acerca::Puede_Cerrar);
+    QCOMPARE(Unidad_Acerca::Paso_Esponja, -10);
+    const auto flags = dialogo->windowFlags();
+    QVERIFY(!(flags & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint | Qt::WindowSystemMenuHint)));
+}
+
+// Paints come before ticks: the first frame drawn is the picture sponged with the design's
+// 70; every tick then renders 290, 280, ..., 10 and 0 from the picture, each one drawn.
+void TstFormaAcerca::animation_drawsSeventyThenEveryAmountDownToZero()
+{
+    Pintadas pintadas(imagen());
+    const quint32 inicio = Esponja::Estado_Generador();
+    mostrar();
+    QTRY_VERIFY_WITH_TIMEOUT(!timer1()->isActive(), 10000);
+    QTRY_VERIFY(!imagen()->Cuadro_Pendiente());
+
+    QList<int> cantidades{70};
+    for (int c = 290; c >= 0; c -= 10)
+        cantidades << c;
+    QCOMPARE(pintadas.cantidades, cantidades);
+    QCOMPARE(Unidad_Acerca::Valor_Esponja, 0);
+    QCOMPARE(imagen()->Sponge(), 0);
+
+    const QImage picture = imagen()->Picture();
+    for (int k = 0; k < cantidades.size(); ++k) {
+        const quint32 estado = estadoTras(inicio, qint64(k) * 3 * Pixeles);
+        QVERIFY2(pintadas.cuadros[k] == esperado(picture, cantidades[k], estado),
+                 qPrintable(QStringLiteral("frame %1 (amount %2)").arg(k).arg(cantidades[k])));
+    }
+    // 30 scattered renders; the frame for 0 draws nothing and the final 0 renders nothing.
+    QCOMPARE(Esponja::Estado_Generador(), estadoTras(inicio, 30LL * 3 * Pixeles));
+}
+
+void TstFormaAcerca::closeRoutes_refusedDuringAnimationAndStopTheTimer_data()
+{
+    QTest::addColumn<int>("ruta");
+    QTest::newRow("close()") << 0;
+    QTest::newRow("window system close request") << 1;
+    QTest::newRow("Escape") << 2;
+}
+
+void TstFormaAcerca::closeRoutes_refusedDuringAnimationAndStopTheTimer()
+{
+    QFETCH(int, ruta);
+    mostrar();
+    QTRY_VERIFY(Unidad_Acerca::Valor_Esponja <= 250);
+    QVERIFY(timer1()->isActive());
+    switch (ruta) {
+    case 0:
+        dialogo->close();
+        break;
+    case 1:
+        dialogo->windowHandle()->close();
+        break;
+    default:
+        QTest::keyClick(dialogo.get(), Qt::Key_Escape);
+        break;
+    }
+    QVERIFY(dialogo->isVisible());
+    QVERIFY(!timer1()->isActive());
+    const int alcanzado = imagen()->Sponge();
+    QVERIFY(alcanzado > 0);
+    QTest::qWait(30);
+    QCOMPARE(imagen()->Sponge(), alcanzado);
+    QCOMPARE(Unidad_Acerca::Valor_Esponja, alcanzado);
+}
+
+void TstFormaAcerca::flecha_widensThenCloses()
+{
+    mostrar();
+    QTest::mouseClick(flecha(), Qt::LeftButton);
+    QVERIFY(dialogo->isVisible());
+    QVERIFY(Unidad_Acerca::Ampliada);
+    QCOMPARE(dialogo->width() + dialogo->anchoMarco(), 576);
+    QCOMPARE(dialogo->frameGeometry().width(), 576);
+    QVERIFY(hijo<QWidget>("Panel_Acerca_Der")->isVisible());
+    QVERIFY(hijo<QWidget>("Bevel1")->isVisible());
+    QVERIFY(hijo<QWidget>("wwDBRichEdit1")->isVisible());
+    QCOMPARE(flecha()->text(), QStringLiteral("Cerrar"));
+    // Widened, the dialog still refuses every other close.
+    dialogo->close();
+    QVERIFY(dialogo->isVisible());
+
+    QTest::mouseClick(flecha(), Qt::LeftButton);
+    QVERIFY(!dialogo->isVisible());
+    QVERIFY(!timer1()->isActive());
+    QVERIFY(Unidad_Acerca::Puede_Cerrar);
+}
+
+void TstFormaAcerca::secondShowing_opensNarrowAndFirstPressWidens()
+{
+    mostrar();
+    QTest::mouseClick(flecha(), Qt::LeftButton);
+    QTest::mouseClick(flecha(), Qt::LeftButton);
+    QVERIFY(!dialogo->isVisible());
+    const QPoint lugar = dialogo->pos();
+
+    mostrar();
+    QCOMPARE(dialogo->pos(), lugar);
+    QCOMPARE(dialogo->width() + dialogo->anchoMarco(), 208);
+    QCOMPARE(flecha()->text(), QStringLiteral("Cerrar"));
+    QVERIFY(timer1()->isActive());
+    QVERIFY(!Unidad_Acerca::Puede_Cerrar);
+    QCOMPARE(dialogo->windowTitle(), hijo<QLabel>("Muestra1")->text());
+    QTest::mouseClick(flecha(), Qt::LeftButton);
+    QVERIFY(dialogo->isVisible());
+    QCOMPARE(dialogo->frameGeometry().width(), 576);
+}
+
+void TstFormaAcerca::linkLabels_openMailAndWeb()
+{
+    mostrar();
+    QTest::mouseClick(flecha(), Qt::LeftButton);
+    QTest::mouseClick(hijo<QLabel>("MyMailAddress"), Qt::LeftButton);
+    QTest::mouseClick(hijo<QLabel>("MyWebAddress"), Qt::LeftButton);
+    QCOMPARE(enlaces.abiertos,
+             (QList<QUrl>{QUrl(QStringLiteral("mailto:lector@example.org")),
+                          QUrl(QStringLiteral("https://www.example.org/constitucion"))}));
+    // A right click opens nothing.
+    QTest::mouseClick(hijo<QLabel>("MyWebAddress"), Qt::RightButton);
+    QCOMPARE(enlaces.abiertos.size(), 2);
+}
+
+void TstFormaAcerca::hover_colours_data()
+{
+    QTest::addColumn<QString>("nombre");
+    QTest::addColumn<QPalette::ColorRole>("fondo");
+    QTest::addColumn<QColor>("encima");
+    QTest::addColumn<QColor>("textoEncima");
+    QTest::addColumn<QColor>("fuera");
+    QTest::addColumn<QColor>("textoFuera");
+    const QColor granate(128, 0, 0), blanco(Qt::white), azul(0, 0, 255);
+    QTest::newRow("mail label") << "MyMailAddress" << QPalette::Window << blanco << azul << granate << blanco;
+    QTest::newRow("web label") << "MyWebAddress" << QPalette::Window << blanco << azul << granate << blanco;
+    const QColor cara = QApplication::palette().color(QPalette::Button);
+    const QColor texto = QApplication::palette().color(QPalette::ButtonText);
+    QTest::newRow("arrow button") << "Boton_Flecha" << QPalette::Button << QColor(56, 176, 222) << texto << cara
+                                  << texto;
+}
+
+void TstFormaAcerca::hover_colours()
+{
+    QFETCH(QString, nombre);
+    QFETCH(QPalette::ColorRole, fondo);
+    QFETCH(QColor, encima);
+    QFETCH(QColor, textoEncima);
+    QFETCH(QColor, fuera);
+    QFETCH(QColor, textoFuera);
+    mostrar();
+    QTest::mouseClick(flecha(), Qt::LeftButton);
+    QWidget *const w = dialogo->findChild<QWidget *>(nombre);
+    const QPalette::ColorRole texto = fondo == QPalette::Button ? QPalette::ButtonText : QPalette::WindowText;
+    QCOMPARE(w->palette().color(fondo), fuera);
+    QEnterEvent entrar(QPointF(3, 3), QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)));
+    QApplication::sendEvent(w, &entrar);
+    QCOMPARE(w->palette().color(fondo), encima);
+    QCOMPARE(w->palette().color(texto), textoEncima);
+    QEvent salir(QEvent::Leave);
+    QApplication::sendEvent(w, &salir);
+    QCOMPARE(w->palette().color(fondo), fuera);
+    QCOMPARE(w->palette().color(texto), textoFuera);
+}
+
+// A real click on the main window's About button runs the dialog modally with the main
+// window hidden; closing it shows the main window again as it was, without activating it anew.
+void TstFormaAcerca::aboutButton_hidesMainWindowAndBringsItBackUnchanged()
+{
+    ventana->show();
+    QVERIFY(QTest::qWaitForWindowExposed(ventana.get()));
+    ventana->Mover_A_Entrada(34);
+    auto *const acerca = ventana->findChild<QPushButton *>(QStringLiteral("Boton_Menu_Acerca_"));
+    auto *const indice = ventana->findChild<QPushButton *>(QStringLiteral("Boton_Menu_Indice_"));
+    auto *const caption = ventana->findChild<QLabel *>(QStringLiteral("StaticText1"));
+    auto *const paginas = ventana->findChild<QTabWidget *>(QStringLiteral("PageControl1"));
+    const QString pista = indice->toolTip();
+    const int anchoPanel = paginas->width();
+    const QPoint lugar = ventana->pos();
+    const QString rotulo = caption->text();
+
+    bool modal = false, principalOculta = false, cerrado = false;
+    QTimer::singleShot(0, this, [&] {
+        QTRY_VERIFY(QApplication::activeModalWidget() == dialogo.get());
+        modal = true;
+        principalOculta = !ventana->isVisible();
+        QTest::mouseClick(flecha(), Qt::LeftButton);
+        QTest::mouseClick(flecha(), Qt::LeftButton);
+        cerrado = !dialogo->isVisible();
+    });
+    // Should the dialog fail to close, end its modal loop so that the test reports instead of hanging.
+    QTimer::singleShot(10000, dialogo.get(), [&] { dialogo->done(QDialog::Rejected); });
+    QTest::mouseClick(acerca, Qt::LeftButton);
+    QVERIFY(modal);
+    QVERIFY(principalOculta);
+    QVERIFY(cerrado);
+
+    QVERIFY(ventana->isVisible());
+    QVERIFY(!dialogo->isVisible());
+    QCOMPARE(UnitM01::Articulo_Actual, 34);
+    QCOMPARE(caption->text(), rotulo);
+    QCOMPARE(caption->text(), QStringLiteral("Artículo 33"));
+    QCOMPARE(indice->toolTip(), pista);
+    QCOMPARE(paginas->width(), anchoPanel);
+    QCOMPARE(ventana->pos(), lugar);
+}
+
+QTEST_MAIN(TstFormaAcerca)
+#include "tst_forma_acerca.moc"
