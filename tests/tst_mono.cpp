@@ -91,6 +91,7 @@ private:
 
     // What the reader must show after every event; empty when it does.
     QString incoherencia() const;
+    QString estadoVisible() const;
     int nodoEsperado() const;
     bool visible(QWidget *w) const { return w && w->isVisible() && w->width() > 0 && w->height() > 0; }
     QPoint puntoEn(const QWidget *w) const
@@ -141,6 +142,9 @@ void TstMono::initTestCase()
     ventana->show();
     QVERIFY(QTest::qWaitForWindowExposed(ventana.get()));
     connect(hijo<RichTextView>("ColorMemo1"), &RichTextView::textChanged, this, [this] { ++mostrados; });
+    // "0" keeps the selection the previous depth made until the next display, however pressed.
+    if (auto *const cero = hijo<QAbstractButton>("Boton_0"))
+        connect(cero, &QAbstractButton::clicked, this, [this] { arbolMovidoConTeclas = true; });
     vigilante.setInterval(2);
     connect(&vigilante, &QTimer::timeout, this, &TstMono::pasoEnAcerca);
     vigilante.start();
@@ -622,8 +626,42 @@ void TstMono::abrirAcerca()
         return;
     pasosAcerca = 1 + int(azar.bounded(25));
     anotar(QStringLiteral("open the About dialog for %1 steps").arg(pasosAcerca));
+    const QString antes = estadoVisible();
     // The dialog may run its own modal loop inside this click: the watchdog timer serves it.
     QTest::mouseClick(boton, Qt::LeftButton, {}, puntoEn(boton));
+    QDeadlineTimer plazo(20000);
+    while (acerca->isVisible() && !plazo.hasExpired())
+        QTest::qWait(2);
+    // Back from the dialog, the main window is shown again exactly as it was left.
+    if (!ventana->isVisible() && fallaAcerca.isEmpty())
+        fallaAcerca = QStringLiteral("the main window did not come back after the About dialog");
+    const QString despues = estadoVisible();
+    if (despues != antes && fallaAcerca.isEmpty())
+        fallaAcerca = QStringLiteral("the About dialog changed the main window:\n  before %1\n  after  %2").arg(antes, despues);
+}
+
+// What the reader sees of the main window's state, in one line.
+QString TstMono::estadoVisible() const
+{
+    QStringList partes{QString::number(UnitM01::Articulo_Actual), hijo<QLabel>("StaticText1")->text()};
+    for (const char *nombre : {"StaticText12", "StaticText13", "StaticText14", "StaticText5", "StaticText6"})
+        partes << (hijo<QLabel>(nombre) ? hijo<QLabel>(nombre)->text() : QString());
+    if (auto *const edit = hijo<QLineEdit>("Edit1"))
+        partes << edit->text().left(40);
+    for (const char *nombre : {"ListBox1", "ListBox2"}) {
+        if (auto *const lista = hijo<QListWidget>(nombre))
+            partes << QStringLiteral("%1:%2:%3").arg(lista->isVisible()).arg(lista->count()).arg(lista->currentRow());
+    }
+    if (auto *const arbol = hijo<QTreeWidget>("TreeView1"))
+        partes << (arbol->currentItem() ? arbol->currentItem()->text(0) : QString());
+    if (auto *const paginas = hijo<QTabWidget>("PageControl1"))
+        partes << QString::number(paginas->currentIndex()) << QString::number(paginas->width());
+    partes << QString::number(UnitM01::Indice_Visible) << QStringLiteral("%1,%2 %3x%4")
+                                                              .arg(ventana->x())
+                                                              .arg(ventana->y())
+                                                              .arg(ventana->width())
+                                                              .arg(ventana->height());
+    return partes.join(QStringLiteral(" | "));
 }
 
 // One step inside the About dialog while it is open: clicks anywhere in it, its button,
