@@ -1,33 +1,11 @@
 // Build step: turns the UTF-8 entry texts into the compiled-in table of Latin-1 strings.
 #include "lectura_textos.h"
+#include "literal_cpp.h"
 
 #include <QFile>
 #include <QSaveFile>
 
 #include <cstdio>
-
-namespace {
-
-// One C++ string literal per paragraph; bytes above 127 as octal escapes so that
-// the generated source is plain ASCII and one character stays one byte.
-QByteArray literal(const QString &parrafo, bool conSalto)
-{
-    QByteArray out = "\"";
-    for (const QChar ch : parrafo) {
-        const auto c = static_cast<unsigned char>(ch.unicode());
-        if (c == '"' || c == '\\')
-            out += '\\', out += char(c);
-        else if (c >= 0x20 && c < 0x7F)
-            out += char(c);
-        else
-            out += '\\' + QByteArray::number(c, 8).rightJustified(3, '0');
-    }
-    if (conSalto)
-        out += "\\n";
-    return out + '"';
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -51,8 +29,10 @@ int main(int argc, char **argv)
     for (int i = 0; i < lectura.entradas.size(); ++i) {
         cpp += "constexpr char t" + QByteArray::number(i + 1) + "[] =\n";
         const QStringList parrafos = lectura.entradas[i].split(QLatin1Char('\n'));
-        for (int p = 0; p < parrafos.size(); ++p)
-            cpp += "    " + literal(parrafos[p], p + 1 < parrafos.size()) + '\n';
+        for (int p = 0; p < parrafos.size(); ++p) {
+            const QString linea = p + 1 < parrafos.size() ? parrafos[p] + QLatin1Char('\n') : parrafos[p];
+            cpp += "    " + literalCpp(linea) + '\n';
+        }
         cpp += "    ;\n";
     }
     cpp += "} // namespace\n\nconst std::array<Texto_Reg, Numero_Entradas + 1> Textos = {{\n    {},\n";
