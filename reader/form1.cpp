@@ -4,6 +4,7 @@
 #include "divisiones.h"
 #include "entradas.h"
 #include "forma_acerca.h"
+#include "listaconbusqueda.h"
 #include "recursos.h"
 #include "richtextview.h"
 #include "spinbutton.h"
@@ -11,11 +12,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHeaderView>
 #include <QIcon>
+#include <QLineEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTabWidget>
+#include <QTableView>
 
 using namespace UnitM01;
 
@@ -149,6 +153,12 @@ void Form1::connectHandlers()
     connect(Boton_Cunsultar_Articulo, &QPushButton::clicked, this, &Form1::Boton_Cunsultar_ArticuloClick);
     connect(Boton_Menu_Cerrar_, &QPushButton::clicked, this, &Form1::Boton_Menu_Cerrar_Click);
     connect(Boton_Menu_Acerca_, &QPushButton::clicked, this, &Form1::Boton_Menu_Acerca_Click);
+    // Only the reader's edits: setting the text from the program is no change to serve.
+    connect(Edit1, &QLineEdit::textEdited, this, &Form1::Edit1Change);
+    connect(ListBox1, &ListaConBusqueda::elegido, this, &Form1::ListBox1Click);
+    connect(ListBox2, &ListaConBusqueda::elegido, this, &Form1::ListBox2Click);
+    connect(PageControl1, &QTabWidget::currentChanged, this, &Form1::PageControl1Change);
+    connect(ListView1->horizontalHeader(), &QHeaderView::sectionClicked, this, &Form1::ListView1ColumnClick);
 }
 
 void Form1::Boton_Menu_Cerrar_Click()

@@ -5,13 +5,16 @@
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QSplitter;
 class QTabWidget;
+class QTableView;
 class QTreeWidget;
+class ListaConBusqueda;
+class ModeloEstadisticas;
 class RichTextView;
 class SpinButton;
+struct FilaEstadistica;
 
 // The main window: the reader. Its state lives in UnitM01; the window owns the widgets
 // and serves their events with handlers named after component and event.
@@ -49,8 +52,18 @@ public:
     void Llenar_Indice();
     void Seleccionar_Nodo();
 
+    // Cross-reference page
+    void Edit1Change();
+    void ListBox1Click();
+    void ListBox2Click();
+    void Listar_Articulos(int cabeza);
+    void PageControl1Change();
+
     // Statistics
     void Llenar_Estadisticas();
+    void Agregar_Estadistica(const QString &palabra, int articulos, int veces);
+    void ListView1ColumnClick(int columna);
+    int ListView1Compare(const FilaEstadistica &a, const FilaEstadistica &b) const;
 
     // Chrome
     void Boton_Menu_Cerrar_Click();
@@ -126,9 +139,10 @@ private:
     QPushButton *Boton_3 = nullptr;
     QLabel *StaticText8 = nullptr;
     QLineEdit *Edit1 = nullptr;
-    QListWidget *ListBox1 = nullptr;
-    QListWidget *ListBox2 = nullptr;
-    QTreeWidget *ListView1 = nullptr;
+    ListaConBusqueda *ListBox1 = nullptr;
+    ListaConBusqueda *ListBox2 = nullptr;
+    QTableView *ListView1 = nullptr;
+    ModeloEstadisticas *Modelo_Estadisticas = nullptr;
     QFrame *Panel1 = nullptr;
     QLabel *StaticText1 = nullptr;
     RichTextView *ColorMemo1 = nullptr;

@@ -1,6 +1,50 @@
-// Statistics page.
+// Statistics page: every concordance word with the entries and the times it occurs.
 #include "form1.h"
+
+#include "modeloestadisticas.h"
+#include "palabras.h"
+#include "unitm01.h"
+
+#include <QTableView>
+
+using namespace UnitM01;
+
+namespace {
+
+// Decimal text of a count with "0" in front up to three characters.
+QString conCeros(int cuenta)
+{
+    return QString::number(cuenta).rightJustified(3, QLatin1Char('0'));
+}
+
+} // namespace
 
 void Form1::Llenar_Estadisticas()
 {
+    // The rows reach the view all at once: one reset instead of thousands of insertions.
+    Modelo_Estadisticas->empezarLlenado();
+    for (const Cabeza_Palabra &c : recorrerCabezas())
+        Agregar_Estadistica(c.palabra, c.articulos, c.veces);
+    Modelo_Estadisticas->terminarLlenado();
+}
+
+void Form1::Agregar_Estadistica(const QString &palabra, int articulos, int veces)
+{
+    Modelo_Estadisticas->agregar({{palabra, conCeros(articulos), conCeros(veces)}});
+}
+
+void Form1::ListView1ColumnClick(int columna)
+{
+    Columna_Orden = columna;
+    Modelo_Estadisticas->ordenar(
+        [this](const FilaEstadistica &a, const FilaEstadistica &b) { return ListView1Compare(a, b); });
+}
+
+int Form1::ListView1Compare(const FilaEstadistica &a, const FilaEstadistica &b) const
+{
+    const int c = qBound(0, int(Columna_Orden), 2);
+    // Counts compare as padded text, b before a, so that larger counts come first.
+    if (c == 0)
+        return compararPlegandoAZ(a.columnas[0], b.columnas[0]);
+    return compararPlegandoAZ(b.columnas[c], a.columnas[c]);
 }

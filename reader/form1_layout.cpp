@@ -2,6 +2,8 @@
 #include "form1.h"
 
 #include "apariencia.h"
+#include "listaconbusqueda.h"
+#include "modeloestadisticas.h"
 #include "richtextview.h"
 #include "spinbutton.h"
 
@@ -14,6 +16,7 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTreeWidget>
 
 namespace {
@@ -45,6 +48,27 @@ QLabel *tira(QWidget *padre, const char *nombre, const QString &texto, const QCo
     if (hundida)
         l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     return l;
+}
+
+// A read-only report: one row per item, whole-row selection, grid lines, headings that
+// are clicked to sort (the window sorts; the view does not toggle an order of its own).
+void configurarInforme(QTableView *vista, std::initializer_list<int> anchos)
+{
+    vista->setSelectionBehavior(QAbstractItemView::SelectRows);
+    vista->setSelectionMode(QAbstractItemView::SingleSelection);
+    vista->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    vista->setShowGrid(true);
+    vista->setWordWrap(false);
+    vista->setSortingEnabled(false);
+    vista->verticalHeader()->hide();
+    vista->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    vista->verticalHeader()->setDefaultSectionSize(vista->fontMetrics().height() + 4);
+    vista->horizontalHeader()->setSectionsClickable(true);
+    vista->horizontalHeader()->setHighlightSections(false);
+    vista->horizontalHeader()->setStretchLastSection(false);
+    int columna = 0;
+    for (const int ancho : anchos)
+        vista->setColumnWidth(columna++, ancho);
 }
 
 } // namespace
@@ -248,8 +272,8 @@ void Form1::setupPaginaReferencias()
     Edit1 = crear<QLineEdit>(Pagina_Referencias, "Edit1");
     pagina->addWidget(Edit1);
     auto *listas = sinMargenes(new QHBoxLayout, 5);
-    ListBox1 = crear<QListWidget>(Pagina_Referencias, "ListBox1");
-    ListBox2 = crear<QListWidget>(Pagina_Referencias, "ListBox2");
+    ListBox1 = crear<ListaConBusqueda>(Pagina_Referencias, "ListBox1");
+    ListBox2 = crear<ListaConBusqueda>(Pagina_Referencias, "ListBox2");
     ListBox2->setFixedWidth(60);
     ListBox1->hide();
     ListBox2->hide();
@@ -263,9 +287,11 @@ void Form1::setupPaginaEstadisticas()
 {
     Tab_Estdisticas = crear<QWidget>(PageControl1, "Tab_Estdisticas");
     auto *pagina = sinMargenes(new QVBoxLayout(Tab_Estdisticas));
-    ListView1 = crear<QTreeWidget>(Tab_Estdisticas, "ListView1");
-    ListView1->setRootIsDecorated(false);
-    ListView1->setHeaderLabels({QStringLiteral("Palabra"), QStringLiteral("Artículos"), QStringLiteral("Veces")});
+    ListView1 = crear<QTableView>(Tab_Estdisticas, "ListView1");
+    Modelo_Estadisticas = new ModeloEstadisticas(ListView1);
+    ListView1->setModel(Modelo_Estadisticas);
+    configurarInforme(ListView1, {170, 55, 45});
+    Apariencia::colorear(ListView1, Apariencia::CieloAzul, Qt::black);
     pagina->addWidget(ListView1);
     PageControl1->addTab(Tab_Estdisticas, QStringLiteral("Estdísticas"));
 }

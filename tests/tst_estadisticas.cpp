@@ -1,0 +1,172 @@
+// The statistics page through the real window: its rows after the activation and the
+// order after clicks on the column headings.
+#include "form1.h"
+#include "palabras.h"
+#include "unitm01.h"
+
+#include <QHeaderView>
+#include <QTableView>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+class TstEstadisticas : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void activation_fillsEveryWordInConcordanceOrder();
+    void view_isReadOnlyReportWithThreeColumns();
+    void headingClick_sorts_data();
+    void headingClick_sorts();
+    void headingClick_keepsSelectedRow();
+
+private:
+    QTableView *vista() const { return ventana->findChild<QTableView *>(u"ListView1"_s); }
+    QStringList fila(int row) const
+    {
+        const QAbstractItemModel *m = vista()->model();
+        return {m->index(row, 0).data().toString(), m->index(row, 1).data().toString(),
+                m->index(row, 2).data().toString()};
+    }
+    int filaDe(const QString &palabra) const
+    {
+        const QModelIndexList r = vista()->model()->match(vista()->model()->index(0, 0), Qt::DisplayRole, palabra, 1,
+                                                          Qt::MatchExactly);
+        return r.isEmpty() ? -1 : r.first().row();
+    }
+    void clicEnEncabezado(int columna) const
+    {
+        QHeaderView *const h = vista()->horizontalHeader();
+        const QPoint centro(h->sectionViewportPosition(columna) + h->sectionSize(columna) / 2, h->height() / 2);
+        QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, centro);
+    }
+
+    std::unique_ptr<Form1> ventana;
+};
+
+void TstEstadisticas::init()
+{
+    ventana = std::make_unique<Form1>();
+    ventana->show();
+    QVERIFY(QTest::qWaitForWindowExposed(ventana.get()));
+}
+
+void TstEstadisticas::cleanup()
+{
+    ventana.reset();
+}
+
+void TstEstadisticas::activation_fillsEveryWordInConcordanceOrder()
+{
+    const QAbstractItemModel *m = vista()->model();
+    QCOMPARE(m->rowCount(), 4204);
+    QCOMPARE(m->columnCount(), 3);
+    QCOMPARE(fila(0), (QStringList{u"Abandono"_s, u"001"_s, u"001"_s}));
+    QCOMPARE(fila(4203), (QStringList{u"Zulia"_s, u"001"_s, u"001"_s}));
+    QCOMPARE(fila(filaDe(u"Estado"_s)), (QStringList{u"Estado"_s, u"126"_s, u"177"_s}));
+    QCOMPARE(fila(filaDe(u"Abierto"_s)), (QStringList{u"Abierto"_s, u"002"_s, u"002"_s}));
+    const QList<Cabeza_Palabra> cabezas = recorrerCabezas();
+    for (int r = 0; r < m->rowCount(); ++r)
+        QCOMPARE(m->index(r, 0).data().toString(), cabezas[r].palabra);
+    QCOMPARE(UnitM01::Columna_Orden, 0);
+}
+
+void TstEstadisticas::view_isReadOnlyReportWithThreeColumns()
+{
+    QTableView *const v = vista();
+    const QAbstractItemModel *m = v->model();
+    const QStringList encabezados{u"Palabra"_s, u"Artículos"_s, u"Veces"_s};
+    const int anchos[] = {170, 55, 45};
+    for (int c = 0; c < 3; ++c) {
+        QCOMPARE(m->headerData(c, Qt::Horizontal).toString(), encabezados[c]);
+        QCOMPARE(v->columnWidth(c), anchos[c]);
+        const auto alineacion = Qt::Alignment(m->index(0, c).data(Qt::TextAlignmentRole).toInt());
+        QCOMPARE(alineacion & Qt::AlignHorizontal_Mask, c == 0 ? Qt::AlignLeft : Qt::AlignRight);
+    }
+    QVERIFY(v->showGrid());
+    QVERIFY(v->verticalHeader()->isHidden());
+    QCOMPARE(v->selectionBehavior(), QAbstractItemView::SelectRows);
+    QCOMPARE(v->editTriggers(), QAbstractItemView::NoEditTriggers);
+    QVERIFY(!(m->flags(m->index(0, 0)) & Qt::ItemIsEditable));
+    QCOMPARE(v->palette().color(QPalette::Base), QColor(166, 202, 240));
+
+    // Typing on a row edits nothing.
+    v->setCurrentIndex(m->index(0, 1));
+    QTest::keyClicks(v, "999");
+    QTest::keyClick(v, Qt::Key_F2);
+    QCOMPARE(fila(0), (QStringList{u"Abandono"_s, u"001"_s, u"001"_s}));
+}
+
+void TstEstadisticas::headingClick_sorts_data()
+{
+    QTest::addColumn<int>("columna");
+    QTest::addColumn<QStringList>("primera");
+    QTest::newRow("Artículos") << 1 << QStringList{u"Estado"_s, u"126"_s, u"177"_s};
+    QTest::newRow("Veces") << 2 << QStringList{u"República"_s, u"108"_s, u"180"_s};
+    QTest::newRow("Palabra") << 0 << QStringList{u"Abandono"_s, u"001"_s, u"001"_s};
+}
+
+void TstEstadisticas::headingClick_sorts()
+{
+    QFETCH(int, columna);
+    QFETCH(QStringList, primera);
+    // Another order first, so that the click has something to change.
+    clicEnEncabezado(columna == 1 ? 2 : 1);
+    const QStringList antes = fila(0);
+    clicEnEncabezado(columna);
+    QCOMPARE(UnitM01::Columna_Orden, columna);
+    QCOMPARE(fila(0), primera);
+    QVERIFY(columna == 0 || antes != primera);
+
+    const int filas = vista()->model()->rowCount();
+    QCOMPARE(filas, 4204);
+    for (int r = 1; r < filas; ++r) {
+        const QString a = fila(r - 1)[columna];
+        const QString b = fila(r)[columna];
+        if (columna == 0) {
+            // Plain letters without case; the accented ones above every plain letter.
+            const auto clave = [](QString s) {
+                for (QChar &c : s) {
+                    if (c >= u'a' && c <= u'z')
+                        c = c.toUpper();
+                }
+                return s;
+            };
+            QVERIFY2(clave(a) <= clave(b), qPrintable(a + u" > "_s + b));
+        } else {
+            QVERIFY2(a.toInt() >= b.toInt(), qPrintable(a + u" < "_s + b));
+        }
+    }
+    if (columna == 0) {
+        QCOMPARE(filaDe(u"Ámbito"_s), filaDe(u"Zulia"_s) + 1);
+        QVERIFY(filaDe(u"Acción"_s) > filaDe(u"Acciones"_s));
+    }
+
+    // The same heading again sorts the same way: no toggle.
+    const QStringList ultima = fila(filas - 1);
+    clicEnEncabezado(columna);
+    QCOMPARE(fila(0), primera);
+    QCOMPARE(fila(filas - 1)[columna], ultima[columna]);
+}
+
+void TstEstadisticas::headingClick_keepsSelectedRow()
+{
+    QTableView *const v = vista();
+    const int estado = filaDe(u"Estado"_s);
+    v->scrollTo(v->model()->index(estado, 0));
+    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(v->model()->index(estado, 1)).center());
+    QCOMPARE(v->selectionModel()->selectedRows().size(), 1);
+    clicEnEncabezado(1);
+    QCOMPARE(v->selectionModel()->selectedRows().value(0).row(), 0);
+    QCOMPARE(fila(v->selectionModel()->selectedRows().value(0).row())[0], u"Estado"_s);
+    // Choosing a row does nothing else.
+    QCOMPARE(UnitM01::Articulo_Actual, 1);
+}
+
+QTEST_MAIN(TstEstadisticas)
+#include "tst_estadisticas.moc"
