@@ -57,6 +57,7 @@ void configurarInforme(QTableView *vista, std::initializer_list<int> anchos)
     vista->setSelectionBehavior(QAbstractItemView::SelectRows);
     vista->setSelectionMode(QAbstractItemView::SingleSelection);
     vista->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    vista->setTabKeyNavigation(false); // Tab leaves the list instead of walking its cells
     vista->setShowGrid(true);
     vista->setWordWrap(false);
     vista->setSortingEnabled(false);
