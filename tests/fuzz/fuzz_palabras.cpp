@@ -1,7 +1,8 @@
 // The concordance queries on the program's table and on arbitrary tables: the prefix
 // filter gives matching words in table order (all of them, on the program's table);
 // the lookup gives 0 or the last head of exactly that word; postings run from a head to
-// the next head; the folding comparison is a consistent order.
+// the next string beginning as a head or to the end; the folding comparison is a
+// consistent order.
 #include "datos_fuzz.h"
 #include "palabras.h"
 
@@ -28,7 +29,7 @@ int signo(int v)
     return (v > 0) - (v < 0);
 }
 
-void comprobarFiltro(QStringView prefijo, TablaPalabras tabla, bool completo)
+void comprobarFiltro(QStringView prefijo, TablaPalabras tabla, bool completo) // completo: tabla is Palabras
 {
     const QStringList palabras = Filtrar_Palabras(prefijo, tabla);
     const QString plegado = plegar(prefijo);
@@ -42,8 +43,9 @@ void comprobarFiltro(QStringView prefijo, TablaPalabras tabla, bool completo)
         ++siguiente;
     }
     if (completo) {
+        static const QList<Cabeza_Palabra> cabezas = recorrerCabezas(Palabras); // the program's table
         qsizetype esperadas = 0;
-        for (const Cabeza_Palabra &c : recorrerCabezas(tabla))
+        for (const Cabeza_Palabra &c : cabezas)
             esperadas += plegar(c.palabra).startsWith(plegado);
         EXIGIR(palabras.size() == esperadas);
     }
@@ -63,20 +65,26 @@ void comprobarBusqueda(QStringView palabra, TablaPalabras tabla)
 void comprobarPostings(int h, TablaPalabras tabla, bool delPrograma)
 {
     const QList<int> postings = Postings(h, tabla);
-    const qsizetype n = qsizetype(tabla.size());
-    if (h <= 0 || h >= n - 1) {
+    const qsizetype ultima = qsizetype(tabla.size()) - 1;
+    if (h < 0 || h >= ultima) {
         EXIGIR(postings.isEmpty());
         return;
     }
-    qsizetype fin = h + 1;
-    while (fin < n && !tabla[fin].startsWith(MarcaCabeza))
-        ++fin;
-    EXIGIR(postings.size() == fin - h - 1);
-    if (delPrograma && esCabeza(tabla[h])) {
-        EXIGIR(postings.size() == Analizar_Cabeza(tabla[h]).articulos);
-        for (qsizetype k = 0; k < postings.size(); ++k) {
-            EXIGIR(postings[k] >= 1 && postings[k] <= 371);
-            EXIGIR(k == 0 || postings[k] > postings[k - 1]);
+    // From h + 1 to the next string beginning as a head, or to the last string, which is
+    // never taken for a head.
+    qsizetype i = h + 1;
+    while (i != ultima && !tabla[i].startsWith(MarcaCabeza))
+        ++i;
+    EXIGIR(postings.size() == (i == ultima ? ultima - h : i - h - 1));
+    if (delPrograma) {
+        if (h == 0)
+            EXIGIR(postings.isEmpty()); // the program's string 1 is a head
+        if (esCabeza(tabla[h])) {
+            EXIGIR(postings.size() == Analizar_Cabeza(tabla[h]).articulos);
+            for (qsizetype k = 0; k < postings.size(); ++k) {
+                EXIGIR(postings[k] >= 1 && postings[k] <= 371);
+                EXIGIR(k == 0 || postings[k] > postings[k - 1]);
+            }
         }
     }
 }
