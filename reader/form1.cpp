@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
 
@@ -50,6 +51,7 @@ void Form1::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!activado && !event->spontaneous()) {
         activado = true;
+        colocarVentana();
         FormActivate();
     }
 }
@@ -160,6 +162,7 @@ void Form1::connectHandlers()
     connect(Boton_2, &QPushButton::clicked, this, &Form1::Boton_2Click);
     connect(Boton_3, &QPushButton::clicked, this, &Form1::Boton_3Click);
     connect(Botones_Profundidad, &QButtonGroup::buttonToggled, this, &Form1::Boton_Profundidad_Toggled);
+    connect(Boton_Menu_Indice_, &QPushButton::clicked, this, &Form1::Boton_Menu_Indice_Click);
     connect(Boton_Menu_Cerrar_, &QPushButton::clicked, this, &Form1::Boton_Menu_Cerrar_Click);
     connect(Boton_Menu_Acerca_, &QPushButton::clicked, this, &Form1::Boton_Menu_Acerca_Click);
     // Only the reader's edits: setting the text from the program is no change to serve.
@@ -168,6 +171,20 @@ void Form1::connectHandlers()
     connect(ListBox2, &ListaConBusqueda::elegido, this, &Form1::ListBox2Click);
     connect(PageControl1, &QTabWidget::currentChanged, this, &Form1::PageControl1Change);
     connect(ListView1->horizontalHeader(), &QHeaderView::sectionClicked, this, &Form1::ListView1ColumnClick);
+}
+
+void Form1::Boton_Menu_Indice_Click()
+{
+    Indice_Visible = !Indice_Visible;
+    const int ancho = Indice_Visible ? Ancho_Indice : 1;
+    const QString pista = Indice_Visible ? QStringLiteral("Ocultar el índice izquierdo")
+                                         : QStringLiteral("Mostrar el índice izquierdo");
+    const QList<int> anchos = Splitter1->sizes();
+    Splitter1->setSizes({ancho, anchos.value(0) + anchos.value(1) - ancho});
+    Boton_Menu_Indice_->setToolTip(pista);
+    Boton_Menu_Indice_->setAccessibleName(pista);
+    // Paint what is already pending for the caption strip now, without invalidating anything more.
+    QCoreApplication::sendPostedEvents(StaticText1->window(), QEvent::UpdateRequest);
 }
 
 void Form1::Boton_Menu_Cerrar_Click()

@@ -75,6 +75,7 @@ public:
     int ListView1Compare(const FilaEstadistica &a, const FilaEstadistica &b) const;
 
     // Chrome
+    void Boton_Menu_Indice_Click();
     void Boton_Menu_Cerrar_Click();
 
     // About: hides this window while the About dialog runs modally, then shows it again as it was.
@@ -93,6 +94,7 @@ private:
     void setupPaginaEstadisticas();
     void setupIndice();
     void Boton_Profundidad_Toggled(QAbstractButton *boton);
+    void colocarVentana(); // designed outer size, centred on the screen
     void connectHandlers();
 
     bool activado = false; // FormActivate runs once, on the first showing
