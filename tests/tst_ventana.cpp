@@ -414,7 +414,9 @@ void TstVentana::pushButton_hoverColoursAndLeaveRestoresFace()
     QCOMPARE(b->palette().color(QPalette::Button), Apariencia::caraBoton());
     ratonSobre(b);
     QCOMPARE(b->palette().color(QPalette::Button), Apariencia::ResaltadoBoton);
-    QCOMPARE(QColor(b->grab().toImage().pixel(b->width() - 5, b->height() - 5)), Apariencia::ResaltadoBoton);
+    // The depth button that is down shows the hover colour lit up, as pressed buttons do.
+    const QColor superficie = b->isChecked() ? Apariencia::ResaltadoBoton.lighter(125) : Apariencia::ResaltadoBoton;
+    QCOMPARE(b->grab().toImage().pixel(b->width() - 5, b->height() - 5), superficie.rgb());
     ratonSobre(nullptr);
     QCOMPARE(b->palette().color(QPalette::Button), Apariencia::caraBoton());
 }
