@@ -3,29 +3,45 @@
 // the hidden selection without focus, and read-only editing.
 #include "richtextview.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QDesktopServices>
+#include <QDialog>
 #include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
+#include <QUrl>
 
+#include <functional>
 #include <memory>
 
 namespace {
 
 const QColor Amarillo(255, 255, 0);
 
-// The character format of the character at position i.
+// The character format of the character at position i; none for a paragraph break.
 QTextCharFormat formatoEn(const QTextDocument *documento, int i)
 {
-    QTextCursor c(const_cast<QTextDocument *>(documento));
-    c.setPosition(i + 1);
-    return c.charFormat();
+    const QTextBlock b = documento->findBlock(i);
+    for (auto it = b.begin(); !it.atEnd(); ++it) {
+        const QTextFragment f = it.fragment();
+        if (f.position() <= i && i < f.position() + f.length())
+            return f.charFormat();
+    }
+    return {};
 }
 
 bool esNegrita(const QTextCharFormat &f)
@@ -49,7 +65,65 @@ int pixelesDistintos(const QImage &a, const QImage &b)
     return n;
 }
 
+// Runs revisar on the modal window once it is up (it is shown by a call that
+// blocks), then closes it unless revisar did.
+void alAparecerModal(std::function<void(QWidget *)> revisar, int intentos = 300)
+{
+    QTimer::singleShot(10, [revisar, intentos] {
+        QWidget *const modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible()) {
+            if (intentos > 0)
+                alAparecerModal(revisar, intentos - 1);
+            return;
+        }
+        revisar(modal);
+        if (modal->isVisible())
+            modal->close();
+    });
+}
+
+// Types a text key by key; unlike keyClicks, also letters outside ASCII.
+void escribir(QWidget *destino, const QString &texto)
+{
+    for (const QChar c : texto)
+        QTest::sendKeyEvent(QTest::Click, destino, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// The entries of a menu as "text" (disabled ones marked "!text"), separators as "-".
+QStringList entradas(const QMenu *menu)
+{
+    QStringList r;
+    for (const QAction *a : menu->actions())
+        r << (a->isSeparator() ? QStringLiteral("-") : (a->isEnabled() ? QString() : QStringLiteral("!")) + a->text());
+    return r;
+}
+
 } // namespace
+
+// Stands for the desktop: records the addresses it is asked to open, and whether
+// the wait cursor was up meanwhile.
+class Escritorio : public QObject
+{
+    Q_OBJECT
+
+public:
+    ~Escritorio() override
+    {
+        for (const char *esquema : {"https", "http", "mailto"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(esquema));
+    }
+
+    QList<QUrl> abiertas;
+    bool esperaMostrada = false;
+
+public slots:
+    void abrir(const QUrl &url)
+    {
+        abiertas << url;
+        esperaMostrada = QGuiApplication::overrideCursor()
+                         && QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+    }
+};
 
 class TstRichTextView : public QObject
 {
@@ -75,8 +149,24 @@ private slots:
     void readOnly_keysChangeNothing();
     void readOnly_inputMethodAndDropChangeNothing();
     void copy_keyboardAndMouseSelectionReachClipboard();
+    void contextMenu_sevenEntriesCopyFollowsSelection_data();
+    void contextMenu_sevenEntriesCopyFollowsSelection();
+    void viewWindow_readOnlyCopyOfTheContent_data();
+    void viewWindow_readOnlyCopyOfTheContent();
+    void find_forwardUntilNoMoreMatches_data();
+    void find_forwardUntilNoMoreMatches();
+    void links_detectedAddresses_data();
+    void links_detectedAddresses();
+    void links_clickOpensThroughDesktop_data();
+    void links_clickOpensThroughDesktop();
+    void links_pressAndReleaseMustMeetOnOneLink();
+    void links_cancelledByOnURLOpen();
+    void links_offByDefaultAndFollowLaterContent();
 
 private:
+    // A point in the middle of the character at position i.
+    QPoint puntoDe(int i) const;
+    QMenu *abrirMenuContextual(const QPoint &donde);
     // Formats of every character, for before/after comparisons.
     QList<QTextCharFormat> formatos() const;
     void enfocar();
@@ -96,6 +186,29 @@ void TstRichTextView::init()
 void TstRichTextView::cleanup()
 {
     vista.reset();
+}
+
+QPoint TstRichTextView::puntoDe(int i) const
+{
+    QTextCursor c(vista->document());
+    c.setPosition(i);
+    const QRect izquierda = vista->cursorRect(c);
+    c.setPosition(i + 1);
+    const QRect derecha = vista->cursorRect(c);
+    return {(izquierda.left() + derecha.left()) / 2, izquierda.center().y()};
+}
+
+QMenu *TstRichTextView::abrirMenuContextual(const QPoint &donde)
+{
+    QTest::mouseClick(vista->viewport(), Qt::RightButton, Qt::NoModifier, donde);
+    QMenu *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    if (!menu) {
+        // Platforms that open context menus on press only, from the event itself.
+        QContextMenuEvent evento(QContextMenuEvent::Mouse, donde, vista->viewport()->mapToGlobal(donde));
+        QApplication::sendEvent(vista->viewport(), &evento);
+        menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    }
+    return menu;
 }
 
 QList<QTextCharFormat> TstRichTextView::formatos() const
@@ -489,6 +602,324 @@ void TstRichTextView::copy_keyboardAndMouseSelectionReachClipboard()
     QTest::keyClick(vista.get(), Qt::Key_Insert, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Segundo"));
     QCOMPARE(vista->toPlainText(), QStringLiteral("Artículo primero\nSegundo párrafo\n"));
+}
+
+void TstRichTextView::contextMenu_sevenEntriesCopyFollowsSelection_data()
+{
+    QTest::addColumn<int>("largo");
+    QTest::addColumn<QStringList>("esperadas");
+    QTest::newRow("caret only: Copy disabled")
+        << 0 << QStringList{"&View", "-", "!Cu&t", "!&Copy", "!&Paste", "-", "Fin&d"};
+    QTest::newRow("selection: Copy enabled")
+        << 5 << QStringList{"&View", "-", "!Cu&t", "&Copy", "!&Paste", "-", "Fin&d"};
+}
+
+void TstRichTextView::contextMenu_sevenEntriesCopyFollowsSelection()
+{
+    QFETCH(int, largo);
+    QFETCH(QStringList, esperadas);
+    QApplication::clipboard()->setText(QStringLiteral("antes"));
+    vista->SetLinesText(QStringLiteral("Texto del menú contextual"));
+    vista->SetSelectionStart(6);
+    vista->SetSelectionLength(largo);
+    QMenu *const menu = abrirMenuContextual(puntoDe(2));
+    QVERIFY(menu);
+    QCOMPARE(entradas(menu), esperadas);
+    QAction *const copiar = menu->findChild<QAction *>(QStringLiteral("MenuContextual_Copiar"));
+    QVERIFY(copiar);
+    copiar->trigger();
+    menu->close();
+    QCOMPARE(QApplication::clipboard()->text(), largo ? QStringLiteral("del m") : QStringLiteral("antes"));
+    QCOMPARE(vista->toPlainText(), QStringLiteral("Texto del menú contextual\n"));
+}
+
+void TstRichTextView::viewWindow_readOnlyCopyOfTheContent_data()
+{
+    QTest::addColumn<bool>("porMenu");
+    QTest::newRow("F2") << false;
+    QTest::newRow("View entry of the menu") << true;
+}
+
+void TstRichTextView::viewWindow_readOnlyCopyOfTheContent()
+{
+    QFETCH(bool, porMenu);
+    vista->SetLinesText(QStringLiteral("uno dos\ntres"));
+    vista->SetSelectionStart(4);
+    vista->SetSelectionLength(3);
+    vista->SetSelectionBold(true);
+    vista->HighlightSelection(Amarillo);
+    enfocar();
+
+    QString titulo;
+    QString texto;
+    QString trasEscribir;
+    bool soloLectura = false;
+    bool modal = false;
+    QTextCharFormat marcado;
+    QTextCharFormat normal;
+    alAparecerModal([&](QWidget *ventana) {
+        titulo = ventana->windowTitle();
+        modal = ventana->isModal() && ventana->objectName() == QStringLiteral("VerTexto");
+        auto *const copia = ventana->findChild<QTextEdit *>(QStringLiteral("VerTexto_Texto"));
+        if (!copia)
+            return;
+        texto = copia->toPlainText();
+        soloLectura = copia->isReadOnly();
+        marcado = formatoEn(copia->document(), 5);
+        normal = formatoEn(copia->document(), 1);
+        QTest::keyClicks(copia, QStringLiteral("xyz"));
+        QTest::keyClick(copia, Qt::Key_Delete);
+        trasEscribir = copia->toPlainText();
+    });
+    if (porMenu) {
+        QMenu *const menu = abrirMenuContextual(puntoDe(1));
+        QVERIFY(menu);
+        menu->findChild<QAction *>(QStringLiteral("MenuContextual_Ver"))->trigger();
+        menu->close();
+    } else {
+        QTest::keyClick(vista.get(), Qt::Key_F2);
+    }
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(titulo, QStringLiteral("Edit Rich Text"));
+    QVERIFY(modal);
+    QCOMPARE(texto, QStringLiteral("uno dos\ntres\n"));
+    QVERIFY(soloLectura);
+    QCOMPARE(trasEscribir, texto);
+    QVERIFY(esNegrita(marcado));
+    QCOMPARE(marcado.background().color(), Amarillo);
+    QVERIFY(!esNegrita(normal));
+    QVERIFY(!tieneFondo(normal));
+    QCOMPARE(vista->toPlainText(), QStringLiteral("uno dos\ntres\n"));
+}
+
+void TstRichTextView::find_forwardUntilNoMoreMatches_data()
+{
+    QTest::addColumn<QString>("buscada");
+    QTest::addColumn<bool>("palabraCompleta");
+    QTest::addColumn<bool>("mayusculas");
+    QTest::addColumn<QList<int>>("posiciones");
+    QTest::newRow("any part of a word") << QStringLiteral("órgano") << false << false << QList<int>{3, 15, 28};
+    QTest::newRow("whole word") << QStringLiteral("órgano") << true << false << QList<int>{3, 28};
+    QTest::newRow("match case") << QStringLiteral("ÓRGANO") << false << true << QList<int>{28};
+    QTest::newRow("absent") << QStringLiteral("ley") << true << false << QList<int>{};
+}
+
+void TstRichTextView::find_forwardUntilNoMoreMatches()
+{
+    QFETCH(QString, buscada);
+    QFETCH(bool, palabraCompleta);
+    QFETCH(bool, mayusculas);
+    QFETCH(QList<int>, posiciones);
+    vista->SetLinesText(QStringLiteral("El órgano, los Órganos\ny el ÓRGANO."));
+    QMenu *const menu = abrirMenuContextual(puntoDe(0));
+    QVERIFY(menu);
+    menu->findChild<QAction *>(QStringLiteral("MenuContextual_Buscar"))->trigger();
+    menu->close();
+    auto *const dialogo = vista->findChild<QDialog *>(QStringLiteral("BuscarTexto"));
+    QVERIFY(dialogo);
+    QTRY_VERIFY(dialogo->isVisible());
+    QCOMPARE(dialogo->windowTitle(), QStringLiteral("Find"));
+    QVERIFY(dialogo->findChildren<QRadioButton *>().isEmpty());
+    auto *const texto = dialogo->findChild<QLineEdit *>(QStringLiteral("BuscarTexto_Texto"));
+    auto *const siguiente = dialogo->findChild<QPushButton *>(QStringLiteral("BuscarTexto_Siguiente"));
+    QVERIFY(texto && siguiente);
+    QVERIFY(!siguiente->isEnabled());
+    escribir(texto, buscada);
+    dialogo->findChild<QCheckBox *>(QStringLiteral("BuscarTexto_PalabraCompleta"))->setChecked(palabraCompleta);
+    dialogo->findChild<QCheckBox *>(QStringLiteral("BuscarTexto_Mayusculas"))->setChecked(mayusculas);
+
+    for (const int p : posiciones) {
+        QTest::mouseClick(siguiente, Qt::LeftButton);
+        QCOMPARE(vista->textCursor().selectionStart(), p);
+        QCOMPARE(vista->textCursor().selectionEnd(), p + int(buscada.size()));
+    }
+    const QTextCursor ultima = vista->textCursor();
+    QString mensaje;
+    QString titulo;
+    QMessageBox::StandardButtons botones;
+    QMessageBox::Icon icono = QMessageBox::NoIcon;
+    alAparecerModal([&](QWidget *ventana) {
+        auto *const caja = qobject_cast<QMessageBox *>(ventana);
+        if (!caja)
+            return;
+        mensaje = caja->text();
+        botones = caja->standardButtons();
+        icono = caja->icon();
+        QTest::mouseClick(caja->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    QTest::mouseClick(siguiente, Qt::LeftButton);
+    QCOMPARE(mensaje, QStringLiteral("No more matches found"));
+    QCOMPARE(botones, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(icono, QMessageBox::Information);
+    QCOMPARE(vista->textCursor(), ultima);
+    QVERIFY(dialogo->isVisible());
+
+    // Opening the dialog again starts over from the beginning of the text.
+    if (!posiciones.isEmpty()) {
+        vista->abrirBuscar();
+        QTest::mouseClick(siguiente, Qt::LeftButton);
+        QCOMPARE(vista->textCursor().selectionStart(), posiciones.first());
+    }
+    QTest::mouseClick(dialogo->findChild<QPushButton *>(QStringLiteral("BuscarTexto_Cancelar")), Qt::LeftButton);
+    QVERIFY(!dialogo->isVisible());
+}
+
+void TstRichTextView::links_detectedAddresses_data()
+{
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<QStringList>("enlaces"); // "start:length:address"
+    QTest::newRow("https before a full stop")
+        << QStringLiteral("Vea https://example.org/nota.") << QStringList{"4:24:https://example.org/nota"};
+    QTest::newRow("http with a query")
+        << QStringLiteral("http://example.org/a?b=1, y") << QStringList{"0:24:http://example.org/a?b=1"};
+    QTest::newRow("www gains http") << QStringLiteral("(www.example.net)")
+                                    << QStringList{"1:15:http://www.example.net"};
+    QTest::newRow("plain e-mail gains mailto") << QStringLiteral("Escriba a autor@example.com;")
+                                               << QStringList{"10:17:mailto:autor@example.com"};
+    QTest::newRow("mailto kept") << QStringLiteral("mailto:otro@example.com")
+                                 << QStringList{"0:23:mailto:otro@example.com"};
+    QTest::newRow("two on two paragraphs") << QStringLiteral("www.a.com\nb@c.org")
+                                           << QStringList{"0:9:http://www.a.com", "10:7:mailto:b@c.org"};
+    QTest::newRow("no address") << QStringLiteral("La República es libre. 5.3 km; a@b") << QStringList{};
+}
+
+void TstRichTextView::links_detectedAddresses()
+{
+    QFETCH(QString, texto);
+    QFETCH(QStringList, enlaces);
+    vista->setAutoURLDetect(true);
+    vista->SetLinesText(texto);
+    QStringList encontrados;
+    const QList<QTextCharFormat> f = formatos();
+    for (int i = 0; i < f.size(); ++i) {
+        if (!f[i].isAnchor())
+            continue;
+        int fin = i;
+        while (fin < f.size() && f[fin].isAnchor() && f[fin].anchorHref() == f[i].anchorHref())
+            ++fin;
+        encontrados << QStringLiteral("%1:%2:%3").arg(i).arg(fin - i).arg(f[i].anchorHref());
+        QVERIFY(f[i].fontUnderline());
+        i = fin - 1;
+    }
+    QCOMPARE(encontrados, enlaces);
+}
+
+void TstRichTextView::links_clickOpensThroughDesktop_data()
+{
+    QTest::addColumn<QString>("buscada");
+    QTest::addColumn<QString>("textoEnlace");
+    QTest::addColumn<QUrl>("url");
+    QTest::newRow("https") << QStringLiteral("https") << QStringLiteral("https://example.org/nota")
+                           << QUrl(QStringLiteral("https://example.org/nota"));
+    QTest::newRow("www") << QStringLiteral("www") << QStringLiteral("www.example.net")
+                         << QUrl(QStringLiteral("http://www.example.net"));
+    QTest::newRow("plain e-mail") << QStringLiteral("autor") << QStringLiteral("autor@example.com")
+                                  << QUrl(QStringLiteral("mailto:autor@example.com"));
+    QTest::newRow("mailto") << QStringLiteral("mailto") << QStringLiteral("mailto:otro@example.com")
+                            << QUrl(QStringLiteral("mailto:otro@example.com"));
+}
+
+void TstRichTextView::links_clickOpensThroughDesktop()
+{
+    QFETCH(QString, buscada);
+    QFETCH(QString, textoEnlace);
+    QFETCH(QUrl, url);
+    Escritorio escritorio;
+    for (const char *esquema : {"https", "http", "mailto"})
+        QDesktopServices::setUrlHandler(QString::fromLatin1(esquema), &escritorio, "abrir");
+    vista->setAutoURLDetect(true);
+    vista->SetLinesText(QStringLiteral("Escriba a autor@example.com o vea https://example.org/nota.\n"
+                                       "También www.example.net y mailto:otro@example.com; nada más."));
+    QStringList avisados;
+    connect(vista.get(), &RichTextView::OnURLOpen, this,
+            [&avisados](const QString &texto, bool &permitir) {
+                avisados << texto;
+                QVERIFY(permitir);
+            });
+    const int p = vista->FindInRange(buscada, 0, int(vista->textoDocumento().size()), {false, false});
+    QVERIFY(p >= 0);
+
+    QTest::mouseMove(vista->viewport(), puntoDe(p + 3));
+    QTRY_COMPARE(vista->viewport()->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(vista->viewport(), Qt::LeftButton, Qt::NoModifier, puntoDe(p + 3));
+    QCOMPARE(avisados, QStringList{textoEnlace});
+    QCOMPARE(escritorio.abiertas, QList<QUrl>{url});
+    QVERIFY(escritorio.esperaMostrada);
+    QVERIFY(!QGuiApplication::overrideCursor());
+
+    // Outside any link: nothing opens, and the pointer is the text one again.
+    QTest::mouseMove(vista->viewport(), puntoDe(1));
+    QTRY_COMPARE(vista->viewport()->cursor().shape(), Qt::IBeamCursor);
+    QTest::mouseClick(vista->viewport(), Qt::LeftButton, Qt::NoModifier, puntoDe(1));
+    QCOMPARE(escritorio.abiertas.size(), 1);
+    QCOMPARE(vista->toPlainText().size(), vista->textoDocumento().size());
+}
+
+void TstRichTextView::links_pressAndReleaseMustMeetOnOneLink()
+{
+    Escritorio escritorio;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &escritorio, "abrir");
+    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &escritorio, "abrir");
+    vista->setAutoURLDetect(true);
+    vista->SetLinesText(QStringLiteral("uno https://example.org dos a@example.com"));
+    QWidget *const area = vista->viewport();
+    // Pressed on a link, released on plain text.
+    QTest::mousePress(area, Qt::LeftButton, Qt::NoModifier, puntoDe(6));
+    QTest::mouseRelease(area, Qt::LeftButton, Qt::NoModifier, puntoDe(1));
+    // Pressed on plain text, released on a link.
+    QTest::mousePress(area, Qt::LeftButton, Qt::NoModifier, puntoDe(1));
+    QTest::mouseRelease(area, Qt::LeftButton, Qt::NoModifier, puntoDe(6));
+    // Pressed on one link, released on another.
+    QTest::mousePress(area, Qt::LeftButton, Qt::NoModifier, puntoDe(6));
+    QTest::mouseRelease(area, Qt::LeftButton, Qt::NoModifier, puntoDe(33));
+    // The right button opens no link.
+    QTest::mousePress(area, Qt::RightButton, Qt::NoModifier, puntoDe(6));
+    QTest::mouseRelease(area, Qt::RightButton, Qt::NoModifier, puntoDe(6));
+    if (QWidget *const menu = QApplication::activePopupWidget())
+        menu->close();
+    QVERIFY(escritorio.abiertas.isEmpty());
+    // Press and release on the same link, at different characters of it.
+    QTest::mousePress(area, Qt::LeftButton, Qt::NoModifier, puntoDe(6));
+    QTest::mouseRelease(area, Qt::LeftButton, Qt::NoModifier, puntoDe(15));
+    QCOMPARE(escritorio.abiertas, QList<QUrl>{QUrl(QStringLiteral("https://example.org"))});
+}
+
+void TstRichTextView::links_cancelledByOnURLOpen()
+{
+    Escritorio escritorio;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &escritorio, "abrir");
+    vista->setAutoURLDetect(true);
+    vista->SetLinesText(QStringLiteral("https://example.org"));
+    QString avisado;
+    connect(vista.get(), &RichTextView::OnURLOpen, this, [&avisado](const QString &texto, bool &permitir) {
+        avisado = texto;
+        permitir = false;
+    });
+    QTest::mouseClick(vista->viewport(), Qt::LeftButton, Qt::NoModifier, puntoDe(3));
+    QCOMPARE(avisado, QStringLiteral("https://example.org"));
+    QVERIFY(escritorio.abiertas.isEmpty());
+    QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+void TstRichTextView::links_offByDefaultAndFollowLaterContent()
+{
+    Escritorio escritorio;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &escritorio, "abrir");
+    QVERIFY(!vista->autoURLDetect());
+    vista->SetLinesText(QStringLiteral("https://example.org"));
+    QTest::mouseClick(vista->viewport(), Qt::LeftButton, Qt::NoModifier, puntoDe(3));
+    QVERIFY(escritorio.abiertas.isEmpty());
+    for (const QTextCharFormat &f : formatos())
+        QVERIFY(!f.isAnchor());
+
+    // Turned on, it marks the content already there and rich text set afterwards.
+    vista->setAutoURLDetect(true);
+    QVERIFY(formatoEn(vista->document(), 3).isAnchor());
+    vista->setHtml(QStringLiteral("<p><b>Nota</b></p><p>Escriba a <i>autor@example.com</i></p>"));
+    QTRY_VERIFY(formatoEn(vista->document(), 16).isAnchor());
+    QCOMPARE(formatoEn(vista->document(), 16).anchorHref(), QStringLiteral("mailto:autor@example.com"));
+    QVERIFY(formatoEn(vista->document(), 16).fontItalic());
+    QVERIFY(!formatoEn(vista->document(), 9).isAnchor());
 }
 
 QTEST_MAIN(TstRichTextView)

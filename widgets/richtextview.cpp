@@ -1,12 +1,30 @@
 #include "richtextview.h"
 
+#include "dialogobuscar.h"
+#include "enlaces_texto.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
 #include <QPalette>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
 
 RichTextView::RichTextView(QWidget *parent)
     : QTextEdit(parent)
@@ -25,6 +43,7 @@ RichTextView::RichTextView(QWidget *parent)
 
 void RichTextView::ClearText()
 {
+    inicioBusqueda_ = 0;
     clear();
     setCurrentCharFormat(QTextCharFormat());
     document()->setModified(false);
@@ -46,6 +65,8 @@ void RichTextView::SetLinesText(const QString &texto)
     QTextCursor cursor(document());
     cursor.insertText(todo, QTextCharFormat());
     ponerCursor(cursor, false);
+    if (detectarEnlaces_)
+        marcarEnlaces();
     if (visible) {
         setUpdatesEnabled(true);
         viewport()->update();
@@ -139,4 +160,230 @@ void RichTextView::inputMethodEvent(QInputMethodEvent *event)
     // The text widget still commits composed text while it allows selection by
     // mouse; a read-only view takes none.
     event->ignore();
+}
+
+void RichTextView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier) {
+        abrirVentanaVer();
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
+}
+
+// Context menu, "&View" window and find dialog
+
+QMenu *RichTextView::crearMenuContextual(QWidget *padre)
+{
+    auto *const menu = new QMenu(padre);
+    menu->setObjectName(QStringLiteral("MenuContextual"));
+    QAction *const ver = menu->addAction(tr("&View"));
+    ver->setObjectName(QStringLiteral("MenuContextual_Ver"));
+    menu->addSeparator();
+    QAction *const cortar = menu->addAction(tr("Cu&t"));
+    cortar->setObjectName(QStringLiteral("MenuContextual_Cortar"));
+    cortar->setEnabled(false);
+    QAction *const copiar = menu->addAction(tr("&Copy"));
+    copiar->setObjectName(QStringLiteral("MenuContextual_Copiar"));
+    copiar->setEnabled(textCursor().hasSelection());
+    QAction *const pegar = menu->addAction(tr("&Paste"));
+    pegar->setObjectName(QStringLiteral("MenuContextual_Pegar"));
+    pegar->setEnabled(false);
+    menu->addSeparator();
+    QAction *const buscar = menu->addAction(tr("Fin&d"));
+    buscar->setObjectName(QStringLiteral("MenuContextual_Buscar"));
+
+    connect(ver, &QAction::triggered, this, &RichTextView::abrirVentanaVer);
+    connect(copiar, &QAction::triggered, this, &QTextEdit::copy);
+    connect(buscar, &QAction::triggered, this, &RichTextView::abrirBuscar);
+    return menu;
+}
+
+void RichTextView::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *const menu = crearMenuContextual(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+void RichTextView::abrirVentanaVer()
+{
+    QDialog ventana(this);
+    ventana.setObjectName(QStringLiteral("VerTexto"));
+    ventana.setWindowTitle(tr("Edit Rich Text"));
+    auto *const texto = new QTextEdit(&ventana);
+    texto->setObjectName(QStringLiteral("VerTexto_Texto"));
+    texto->setDocument(document()->clone(texto));
+    texto->setReadOnly(true);
+    texto->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    texto->setFont(font());
+    texto->setPalette(palette());
+    auto *const botones = new QDialogButtonBox(QDialogButtonBox::Close, &ventana);
+    botones->setObjectName(QStringLiteral("VerTexto_Botones"));
+    auto *const columna = new QVBoxLayout(&ventana);
+    columna->addWidget(texto, 1);
+    columna->addWidget(botones);
+    connect(botones, &QDialogButtonBox::rejected, &ventana, &QDialog::reject);
+    ventana.resize(560, 400);
+    ventana.exec();
+}
+
+void RichTextView::abrirBuscar()
+{
+    if (!BuscarTexto) {
+        BuscarTexto = new DialogoBuscar(this);
+        connect(BuscarTexto, &DialogoBuscar::buscarSiguiente, this, &RichTextView::BuscarTextoBuscarSiguiente);
+    }
+    inicioBusqueda_ = 0;
+    BuscarTexto->show();
+    BuscarTexto->raise();
+    BuscarTexto->activateWindow();
+}
+
+void RichTextView::BuscarTextoBuscarSiguiente()
+{
+    const QString texto = BuscarTexto->texto();
+    const int largoDocumento = int(textoDocumento().size());
+    const int p = FindInRange(texto, inicioBusqueda_, largoDocumento - inicioBusqueda_, BuscarTexto->opciones());
+    if (p < 0) {
+        QMessageBox mensaje(QMessageBox::Information, tr("Information"), tr("No more matches found"), QMessageBox::Ok,
+                            BuscarTexto);
+        mensaje.setObjectName(QStringLiteral("BuscarTexto_SinCoincidencias"));
+        mensaje.exec();
+        return;
+    }
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(p);
+    cursor.setPosition(p + int(texto.size()), QTextCursor::KeepAnchor);
+    ponerCursor(cursor, true);
+    inicioBusqueda_ = p + int(texto.size());
+}
+
+// Links
+
+void RichTextView::setAutoURLDetect(bool activar)
+{
+    if (activar == detectarEnlaces_)
+        return;
+    detectarEnlaces_ = activar;
+    viewport()->setMouseTracking(activar);
+    if (activar) {
+        connect(document(), &QTextDocument::contentsChange, this, &RichTextView::programarMarcado);
+        marcarEnlaces();
+    } else {
+        disconnect(document(), &QTextDocument::contentsChange, this, &RichTextView::programarMarcado);
+        viewport()->setCursor(Qt::IBeamCursor);
+    }
+}
+
+void RichTextView::programarMarcado()
+{
+    // Formats cannot change while the document reports a change; mark the links
+    // once the change is over.
+    if (marcadoPendiente_)
+        return;
+    marcadoPendiente_ = true;
+    QTimer::singleShot(0, this, [this] {
+        marcadoPendiente_ = false;
+        if (detectarEnlaces_)
+            marcarEnlaces();
+    });
+}
+
+void RichTextView::marcarEnlaces()
+{
+    const bool modificado = document()->isModified();
+    QTextCharFormat formato;
+    formato.setAnchor(true);
+    formato.setFontUnderline(true);
+    formato.setForeground(palette().link());
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
+        for (const EnlaceTexto &e : buscarEnlaces(b.text())) {
+            const int inicio = b.position() + e.inicio;
+            const int fin = inicio + e.largo;
+            bool marcado = true;
+            for (auto it = b.begin(); marcado && !it.atEnd(); ++it) {
+                const QTextFragment f = it.fragment();
+                if (f.position() < fin && f.position() + f.length() > inicio)
+                    marcado = f.charFormat().isAnchor() && f.charFormat().anchorHref() == e.direccion;
+            }
+            if (marcado)
+                continue;
+            QTextCursor c(document());
+            c.setPosition(inicio);
+            c.setPosition(fin, QTextCursor::KeepAnchor);
+            formato.setAnchorHref(e.direccion);
+            c.mergeCharFormat(formato);
+        }
+    }
+    document()->setModified(modificado);
+}
+
+std::optional<RichTextView::Enlace> RichTextView::enlaceEn(const QPoint &punto) const
+{
+    const QString direccion = anchorAt(punto);
+    if (direccion.isEmpty())
+        return std::nullopt;
+    const QPointF enDocumento = QPointF(punto) + QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    const int q = document()->documentLayout()->hitTest(enDocumento, Qt::ExactHit);
+    if (q < 0)
+        return std::nullopt;
+    // The run of characters linked to that address around the pointer; a link may
+    // span several fragments when part of it carries another format.
+    const QTextBlock b = document()->findBlock(q);
+    Enlace tramo{-1, -1, direccion};
+    for (auto it = b.begin(); !it.atEnd(); ++it) {
+        const QTextFragment f = it.fragment();
+        const bool delEnlace = f.charFormat().isAnchor() && f.charFormat().anchorHref() == direccion;
+        if (delEnlace && tramo.fin == f.position()) {
+            tramo.fin += f.length();
+            continue;
+        }
+        if (tramo.inicio <= q && q <= tramo.fin)
+            return tramo;
+        tramo.inicio = delEnlace ? f.position() : -1;
+        tramo.fin = delEnlace ? f.position() + f.length() : -1;
+    }
+    if (tramo.inicio >= 0 && tramo.inicio <= q && q <= tramo.fin)
+        return tramo;
+    return std::nullopt;
+}
+
+void RichTextView::mousePressEvent(QMouseEvent *event)
+{
+    enlacePulsado_.reset();
+    if (event->button() == Qt::LeftButton)
+        enlacePulsado_ = enlaceEn(event->position().toPoint());
+    QTextEdit::mousePressEvent(event);
+}
+
+void RichTextView::mouseReleaseEvent(QMouseEvent *event)
+{
+    QTextEdit::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton || !enlacePulsado_)
+        return;
+    const Enlace pulsado = *std::exchange(enlacePulsado_, std::nullopt);
+    const std::optional<Enlace> soltado = enlaceEn(event->position().toPoint());
+    if (soltado && soltado->inicio == pulsado.inicio && soltado->fin == pulsado.fin)
+        abrirEnlace(pulsado);
+}
+
+void RichTextView::mouseMoveEvent(QMouseEvent *event)
+{
+    QTextEdit::mouseMoveEvent(event);
+    if (detectarEnlaces_)
+        viewport()->setCursor(enlaceEn(event->position().toPoint()) ? Qt::PointingHandCursor : Qt::IBeamCursor);
+}
+
+void RichTextView::abrirEnlace(const Enlace &enlace)
+{
+    const QString texto = textoDocumento().mid(enlace.inicio, enlace.fin - enlace.inicio);
+    bool permitir = true;
+    emit OnURLOpen(texto, permitir);
+    if (!permitir)
+        return;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    // The desktop reports nothing useful here; what it does with the link is its own.
+    QDesktopServices::openUrl(QUrl(enlace.direccion, QUrl::TolerantMode));
+    QGuiApplication::restoreOverrideCursor();
 }

@@ -2,8 +2,13 @@
 
 #include "busqueda_texto.h"
 
+#include <QPointer>
 #include <QTextEdit>
 
+#include <optional>
+
+class DialogoBuscar;
+class QMenu;
 class QTextCursor;
 
 // Read-only rich text view with the operations the reader performs on it:
@@ -13,6 +18,11 @@ class QTextCursor;
 // The selection is the widget's own text cursor. Only SetSelectionLength (and the
 // reader's own moves) scroll the caret into view; the other operations keep the
 // scroll position. The selection is drawn only while the view has the focus.
+//
+// The reader can select and copy but never edit. The context menu offers "&View"
+// (also F2: a window with a read-only copy of the content) and "Fin&d" (a forward
+// search over the text). With link detection on, addresses in the text show as
+// links and a click opens them through the desktop.
 class RichTextView : public QTextEdit
 {
     Q_OBJECT
@@ -40,12 +50,52 @@ public:
     // The document's text, a paragraph break being one position (U+2029).
     QString textoDocumento() const;
 
+    // Link detection: the addresses of the content, and of any content set later,
+    // show as links that open when clicked.
+    bool autoURLDetect() const { return detectarEnlaces_; }
+    void setAutoURLDetect(bool activar);
+
+    // The context menu, owned by padre: "&View", "Cu&t", "&Copy", "&Paste", "Fin&d".
+    QMenu *crearMenuContextual(QWidget *padre);
+    // Modal window "Edit Rich Text" with a read-only copy of the content.
+    void abrirVentanaVer();
+    // Shows the find dialog; its first search starts at the beginning of the text.
+    void abrirBuscar();
+
+signals:
+    // Raised before a clicked link is opened; clearing permitir cancels the opening.
+    void OnURLOpen(const QString &texto, bool &permitir);
+
 protected:
     void changeEvent(QEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    struct Enlace {
+        int inicio = 0;
+        int fin = 0;
+        QString direccion;
+    };
+
+    void BuscarTextoBuscarSiguiente();
+    void marcarEnlaces();
+    void programarMarcado();
+    // The link under a point of the viewport, if any.
+    std::optional<Enlace> enlaceEn(const QPoint &punto) const;
+    void abrirEnlace(const Enlace &enlace);
+
     // Makes the cursor the selection; only with desplazar does the view scroll to it.
     void ponerCursor(const QTextCursor &cursor, bool desplazar);
     void ocultarSeleccionSinFoco();
+
+    bool detectarEnlaces_ = false;
+    bool marcadoPendiente_ = false;
+    std::optional<Enlace> enlacePulsado_;
+    QPointer<DialogoBuscar> BuscarTexto;
+    int inicioBusqueda_ = 0;
 };
