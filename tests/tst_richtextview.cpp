@@ -141,6 +141,7 @@ private slots:
     void setSelectionBold_changesOnlyBold_data();
     void setSelectionBold_changesOnlyBold();
     void highlight_marksExactlyTheSelectionAndCollapsesIt();
+    void bold_laidOutEvenWithoutHighlight();
     void clearText_dropsEveryFormatAndTheSelection_data();
     void clearText_dropsEveryFormatAndTheSelection();
     void scrolling_onlySetSelectionLengthScrolls();
@@ -396,6 +397,27 @@ void TstRichTextView::highlight_marksExactlyTheSelectionAndCollapsesIt()
         // Only the background and the weight were touched: the text colour stays the view's.
         QVERIFY(!f[i].hasProperty(QTextFormat::ForegroundBrush));
     }
+}
+
+void TstRichTextView::bold_laidOutEvenWithoutHighlight()
+{
+    vista->SetLinesText(QStringLiteral("negrita sin resaltado"));
+    // Without the focus neither caret nor selection is drawn: only the text.
+    vista->clearFocus();
+    QTRY_VERIFY(!vista->hasFocus());
+    const QTextBlock b = vista->document()->begin();
+    const qreal ancho = b.layout()->lineAt(0).naturalTextWidth();
+    const QImage antes = vista->viewport()->grab().toImage();
+    vista->SetSelectionStart(0);
+    vista->SetSelectionLength(7);
+    vista->SetSelectionBold(true);
+    // Painting shows it at once; the layout follows by the next pass of the event loop.
+    QVERIFY(pixelesDistintos(vista->viewport()->grab().toImage(), antes) > 20);
+    vista->SetSelectionStart(8);
+    vista->SetSelectionLength(3);
+    vista->SetSelectionBold(true);
+    QTRY_VERIFY(vista->document()->begin().layout()->lineAt(0).naturalTextWidth() > ancho + 1);
+    QVERIFY(esNegrita(formatoEn(vista->document(), 9)));
 }
 
 void TstRichTextView::clearText_dropsEveryFormatAndTheSelection_data()

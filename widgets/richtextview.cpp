@@ -43,6 +43,7 @@ RichTextView::RichTextView(QWidget *parent)
 
 void RichTextView::ClearText()
 {
+    cerrarLote();
     inicioBusqueda_ = 0;
     clear();
     setCurrentCharFormat(QTextCharFormat());
@@ -55,6 +56,10 @@ void RichTextView::SetLinesText(const QString &texto)
     const bool visible = isVisible();
     if (visible)
         setUpdatesEnabled(false);
+    // Keep the scroll bar's room while the text goes in: a long text is then laid
+    // out once, not again when the bar appears after it.
+    const Qt::ScrollBarPolicy politica = verticalScrollBarPolicy();
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     ClearText();
     QString todo;
     todo.reserve(texto.size() + 1);
@@ -65,6 +70,7 @@ void RichTextView::SetLinesText(const QString &texto)
     QTextCursor cursor(document());
     cursor.insertText(todo, QTextCharFormat());
     ponerCursor(cursor, false);
+    setVerticalScrollBarPolicy(politica);
     if (detectarEnlaces_)
         marcarEnlaces();
     if (visible) {
@@ -85,6 +91,7 @@ int RichTextView::FindInRange(const QString &texto, int inicio, int longitud, Op
 
 void RichTextView::SetSelectionStart(int posicion)
 {
+    abrirLote();
     QTextCursor cursor = textCursor();
     cursor.setPosition(qBound(0, posicion, document()->characterCount() - 1));
     ponerCursor(cursor, false);
@@ -95,13 +102,16 @@ void RichTextView::SetSelectionLength(int cantidad)
     QTextCursor cursor = textCursor();
     const int inicio = cursor.selectionStart();
     const int fin = qBound(0, inicio + cantidad, document()->characterCount() - 1);
-    cursor.setPosition(inicio);
-    cursor.setPosition(fin, QTextCursor::KeepAnchor);
+    // Each move of a cursor measures its line; move the anchor only when needed.
+    if (cursor.anchor() != inicio)
+        cursor.setPosition(inicio);
+    cursor.setPosition(fin, fin == inicio ? QTextCursor::MoveAnchor : QTextCursor::KeepAnchor);
     ponerCursor(cursor, true);
 }
 
 void RichTextView::SetSelectionBold(bool activar)
 {
+    abrirLote();
     QTextCharFormat formato;
     formato.setFontWeight(activar ? QFont::Bold : QFont::Normal);
     textCursor().mergeCharFormat(formato);
@@ -112,7 +122,25 @@ void RichTextView::HighlightSelection(const QColor &color)
     QTextCharFormat formato;
     formato.setBackground(color);
     textCursor().mergeCharFormat(formato);
+    cerrarLote();
     SetSelectionLength(0);
+}
+
+void RichTextView::abrirLote()
+{
+    if (!lote_.isNull())
+        return;
+    lote_ = QTextCursor(document());
+    lote_.beginEditBlock();
+    QTimer::singleShot(0, this, &RichTextView::cerrarLote);
+}
+
+void RichTextView::cerrarLote()
+{
+    if (lote_.isNull())
+        return;
+    QTextCursor lote = std::exchange(lote_, QTextCursor());
+    lote.endEditBlock();
 }
 
 void RichTextView::ponerCursor(const QTextCursor &cursor, bool desplazar)

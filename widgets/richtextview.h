@@ -3,13 +3,13 @@
 #include "busqueda_texto.h"
 
 #include <QPointer>
+#include <QTextCursor>
 #include <QTextEdit>
 
 #include <optional>
 
 class DialogoBuscar;
 class QMenu;
-class QTextCursor;
 
 // Read-only rich text view with the operations the reader performs on it:
 // one position per paragraph break, forward whole-word search, per-character
@@ -92,7 +92,13 @@ private:
     // Makes the cursor the selection; only with desplazar does the view scroll to it.
     void ponerCursor(const QTextCursor &cursor, bool desplazar);
     void ocultarSeleccionSinFoco();
+    // The selection and format operations of one occurrence run as one edit of the
+    // document, laid out once when it closes: at the end of HighlightSelection, on
+    // ClearText, or at the latest when control returns to the event loop.
+    void abrirLote();
+    void cerrarLote();
 
+    QTextCursor lote_;
     bool detectarEnlaces_ = false;
     bool marcadoPendiente_ = false;
     std::optional<Enlace> enlacePulsado_;
