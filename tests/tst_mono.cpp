@@ -669,6 +669,15 @@ QString TstMono::estadoVisible() const
 // has closed.
 void TstMono::pasoEnAcerca()
 {
+    // A right click may open the text view's menu, whose "&View" window and find
+    // messages are modal: close them here, since the stream does not drive them.
+    if (QWidget *const modal = QApplication::activeModalWidget();
+        modal && modal->isVisible()
+        && (modal->objectName() == QStringLiteral("VerTexto")
+            || modal->objectName() == QStringLiteral("BuscarTexto_SinCoincidencias"))) {
+        anotar(QStringLiteral("close %1").arg(modal->objectName()));
+        modal->close();
+    }
     if (!acerca || !acerca->isVisible()) {
         cierres = 0;
         return;
