@@ -149,6 +149,7 @@ void Forma_Acerca::setupPanelDerecho()
     wwDBRichEdit1->setFrameShape(QFrame::NoFrame);
     wwDBRichEdit1->document()->setDocumentMargin(2);
     Apariencia::colorear(wwDBRichEdit1, Apariencia::CieloAzul, Qt::black);
+    wwDBRichEdit1->setAutoURLDetect(true);
     wwDBRichEdit1->setHtml(QString::fromUtf8(NotaFuente).arg(QString::fromLatin1(Apariencia::FamiliaSansSerif)));
 
     const struct { const char *nombre; const char *rotulo; int arriba; } filas[] = {

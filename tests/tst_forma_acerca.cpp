@@ -5,6 +5,7 @@
 #include "form1.h"
 #include "forma_acerca.h"
 #include "imagen.h"
+#include "richtextview.h"
 #include "unidad_99.h"
 #include "unidad_acerca.h"
 #include "unitm01.h"
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTextCursor>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -99,6 +101,7 @@ private slots:
     void flecha_widensThenCloses();
     void secondShowing_opensNarrowAndFirstPressWidens();
     void linkLabels_openMailAndWeb();
+    void noteLink_opensOnPressAndReleaseOnIt();
     void hover_colours_data();
     void hover_colours();
     void aboutButton_hidesMainWindowAndBringsItBackUnchanged();
@@ -307,6 +310,34 @@ void TstFormaAcerca::linkLabels_openMailAndWeb()
     // A right click opens nothing.
     QTest::mouseClick(hijo<QLabel>("MyWebAddress"), Qt::RightButton);
     QCOMPARE(enlaces.abiertos.size(), 2);
+}
+
+// The note names its source and carries the program's web address as a link, opened by a
+// press and a release on it.
+void TstFormaAcerca::noteLink_opensOnPressAndReleaseOnIt()
+{
+    mostrar();
+    QTest::mouseClick(flecha(), Qt::LeftButton);
+    auto *const nota = hijo<RichTextView>("wwDBRichEdit1");
+    QVERIFY(nota->autoURLDetect());
+    QVERIFY(nota->textoDocumento().contains(QStringLiteral("Gaceta Oficial N° 5.453 Extraordinario")));
+    const QString direccion = QStringLiteral("https://www.example.org/constitucion");
+    const int p = int(nota->textoDocumento().indexOf(direccion));
+    QVERIFY(p >= 0);
+    QTextCursor cursor(nota->document());
+    cursor.setPosition(p + 3);
+    const QPoint enlace = nota->cursorRect(cursor).center() + QPoint(2, 0);
+    cursor.setPosition(p - 8);
+    const QPoint fuera = nota->cursorRect(cursor).center() + QPoint(2, 0);
+
+    QTest::mouseClick(nota->viewport(), Qt::LeftButton, {}, fuera);
+    QTest::mousePress(nota->viewport(), Qt::LeftButton, {}, enlace);
+    QTest::mouseRelease(nota->viewport(), Qt::LeftButton, {}, fuera);
+    QTest::qWait(10);
+    QVERIFY(enlaces.abiertos.isEmpty());
+    QTest::mousePress(nota->viewport(), Qt::LeftButton, {}, enlace);
+    QTest::mouseRelease(nota->viewport(), Qt::LeftButton, {}, enlace);
+    QTRY_COMPARE(enlaces.abiertos, QList<QUrl>{QUrl(direccion)});
 }
 
 void TstFormaAcerca::hover_colours_data()
