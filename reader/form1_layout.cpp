@@ -61,6 +61,8 @@ QLabel *tira(QWidget *padre, const char *nombre, const QString &texto, const QCo
     l->setText(texto);
     l->setFont(Apariencia::fuente(puntos, true));
     l->setAlignment(alineacion | Qt::AlignVCenter);
+    // A long heading is cut at the strip's edge instead of widening the window.
+    l->setMinimumWidth(1);
     Apariencia::colorear(l, fondo, color);
     if (hundida)
         l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
