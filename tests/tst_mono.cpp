@@ -787,5 +787,15 @@ QString TstMono::incoherencia() const
     return {};
 }
 
-QTEST_MAIN(TstMono)
+// Showing and resizing windows on the offscreen platform warns on every event; the run
+// must not stop printing its progress and its closing summary after 2,000 warnings.
+int main(int argc, char **argv)
+{
+    QApplication aplicacion(argc, argv);
+    TstMono prueba;
+    QStringList argumentos = QCoreApplication::arguments();
+    argumentos << QStringLiteral("-maxwarnings") << QStringLiteral("0");
+    return QTest::qExec(&prueba, argumentos);
+}
+
 #include "tst_mono.moc"
