@@ -8,9 +8,11 @@
 #include "recursos.h"
 #include "richtextview.h"
 #include "spinbutton.h"
+#include "vetotreewidget.h"
 #include "unitm01.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QIcon>
@@ -34,6 +36,7 @@ Form1::Form1(QWidget *parent)
     setupBandaMenu();
     setupBandaTitulos();
     setupCuerpo();
+    setupIndice();
     // Enter and Return press the focused button, as Space does.
     for (QPushButton *const boton : findChildren<QPushButton *>())
         boton->setAutoDefault(true);
@@ -151,6 +154,12 @@ void Form1::connectHandlers()
     connect(SpinButton3, &SpinButton::upClick, this, &Form1::SpinButton3UpClick);
     connect(SpinButton3, &SpinButton::downClick, this, &Form1::SpinButton3DownClick);
     connect(Boton_Cunsultar_Articulo, &QPushButton::clicked, this, &Form1::Boton_Cunsultar_ArticuloClick);
+    connect(TreeView1, &VetoTreeWidget::expanding, this, &Form1::TreeView1Expanding);
+    connect(TreeView1, &VetoTreeWidget::treeClicked, this, &Form1::TreeView1Click);
+    connect(Boton_1, &QPushButton::clicked, this, &Form1::Boton_1Click);
+    connect(Boton_2, &QPushButton::clicked, this, &Form1::Boton_2Click);
+    connect(Boton_3, &QPushButton::clicked, this, &Form1::Boton_3Click);
+    connect(Botones_Profundidad, &QButtonGroup::buttonToggled, this, &Form1::Boton_Profundidad_Toggled);
     connect(Boton_Menu_Cerrar_, &QPushButton::clicked, this, &Form1::Boton_Menu_Cerrar_Click);
     connect(Boton_Menu_Acerca_, &QPushButton::clicked, this, &Form1::Boton_Menu_Acerca_Click);
     // Only the reader's edits: setting the text from the program is no change to serve.

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QAbstractButton;
+class QButtonGroup;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -12,8 +14,10 @@ class QTableView;
 class QTreeWidget;
 class ListaConBusqueda;
 class ModeloEstadisticas;
+class QTreeWidgetItem;
 class RichTextView;
 class SpinButton;
+class VetoTreeWidget;
 struct FilaEstadistica;
 
 // The main window: the reader. Its state lives in UnitM01; the window owns the widgets
@@ -51,6 +55,11 @@ public:
     // Index tree
     void Llenar_Indice();
     void Seleccionar_Nodo();
+    void TreeView1Expanding(const QTreeWidgetItem *nodo, bool &permitir);
+    void TreeView1Click();
+    void Boton_1Click();
+    void Boton_2Click();
+    void Boton_3Click();
 
     // Cross-reference page
     void Edit1Change();
@@ -82,6 +91,8 @@ private:
     void setupPaginaIndice();
     void setupPaginaReferencias();
     void setupPaginaEstadisticas();
+    void setupIndice();
+    void Boton_Profundidad_Toggled(QAbstractButton *boton);
     void connectHandlers();
 
     bool activado = false; // FormActivate runs once, on the first showing
@@ -132,11 +143,12 @@ private:
     QWidget *Pagina_Referencias = nullptr;
     QWidget *Tab_Estdisticas = nullptr;
     QLabel *StaticText9 = nullptr;
-    QTreeWidget *TreeView1 = nullptr;
+    VetoTreeWidget *TreeView1 = nullptr;
     QPushButton *Boton_0 = nullptr;
     QPushButton *Boton_1 = nullptr;
     QPushButton *Boton_2 = nullptr;
     QPushButton *Boton_3 = nullptr;
+    QButtonGroup *Botones_Profundidad = nullptr; // Boton_0..Boton_3, one down at a time
     QLabel *StaticText8 = nullptr;
     QLineEdit *Edit1 = nullptr;
     ListaConBusqueda *ListBox1 = nullptr;

@@ -1,10 +1,117 @@
-// Index tree page.
+// Index tree page: the divisions as a tree, the depth buttons and the clicks that open a division.
 #include "form1.h"
+
+#include "apariencia.h"
+#include "divisiones.h"
+#include "unitm01.h"
+#include "vetotreewidget.h"
+
+#include <QButtonGroup>
+#include <QPushButton>
+
+using namespace UnitM01;
+
+void Form1::setupIndice()
+{
+    TreeView1->setIndentation(19);
+    TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TreeView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    TreeView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    TreeView1->setCursor(Qt::PointingHandCursor);
+    TreeView1->viewport()->setCursor(Qt::PointingHandCursor);
+    // The selection stays visible when the tree does not have the focus.
+    QPalette paleta = TreeView1->palette();
+    for (const QPalette::ColorRole papel : {QPalette::Highlight, QPalette::HighlightedText})
+        paleta.setColor(QPalette::Inactive, papel, paleta.color(QPalette::Active, papel));
+    TreeView1->setPalette(paleta);
+
+    Botones_Profundidad = new QButtonGroup(this);
+    Botones_Profundidad->setExclusive(true);
+    for (QPushButton *boton : {Boton_0, Boton_1, Boton_2, Boton_3}) {
+        boton->setCheckable(true);
+        Botones_Profundidad->addButton(boton);
+    }
+    Boton_0->setChecked(true);
+    for (QAbstractButton *boton : Botones_Profundidad->buttons())
+        Boton_Profundidad_Toggled(boton);
+}
+
+// The down button's caption is bold; what the tree may open has changed with it.
+void Form1::Boton_Profundidad_Toggled(QAbstractButton *boton)
+{
+    boton->setFont(Apariencia::fuente(boton == Boton_0 ? 8 : 10, boton->isChecked()));
+    if (boton->isChecked())
+        TreeView1->refreshExpansionLocks();
+}
 
 void Form1::Llenar_Indice()
 {
+    TreeView1->clear();
+    QTreeWidgetItem *titulo = nullptr;
+    QTreeWidgetItem *capitulo = nullptr;
+    for (int r = 1; r <= Numero_Divisiones; ++r) {
+        const Division_Reg &division = Divisiones[r];
+        const QStringList texto{division.Titulo.toString()};
+        // Every record makes exactly one node, so that node k stays record k + 1.
+        if (division.Nivel == u'2' && titulo) {
+            capitulo = new QTreeWidgetItem(titulo, texto);
+        } else if (division.Nivel == u'3' && (capitulo || titulo)) {
+            new QTreeWidgetItem(capitulo ? capitulo : titulo, texto);
+        } else {
+            Q_ASSERT(division.Nivel == u'1');
+            titulo = new QTreeWidgetItem(TreeView1, texto);
+            capitulo = nullptr;
+        }
+    }
+    TreeView1->expandAll();
+    TreeView1->setCurrentItem(TreeView1->itemAtDepthFirst(0));
+}
+
+void Form1::TreeView1Expanding(const QTreeWidgetItem *nodo, bool &permitir)
+{
+    const int limite = Boton_1->isChecked() ? 0 : Boton_2->isChecked() ? 1 : Boton_3->isChecked() ? 2 : 3;
+    permitir = VetoTreeWidget::level(nodo) < limite;
 }
 
 void Form1::Seleccionar_Nodo()
 {
+    int registro = 0;
+    if (Boton_1->isChecked())
+        registro = Titulo_Actual;
+    else if (Boton_2->isChecked())
+        registro = Capitulo_Actual > 0 ? Capitulo_Actual : Titulo_Actual;
+    else
+        registro = Seccion_Actual > 0 ? Seccion_Actual : Capitulo_Actual > 0 ? Capitulo_Actual : Titulo_Actual;
+    if (QTreeWidgetItem *nodo = TreeView1->itemAtDepthFirst(registro - 1))
+        TreeView1->setCurrentItem(nodo);
+}
+
+void Form1::Boton_1Click()
+{
+    TreeView1->collapseAll();
+    Seleccionar_Nodo();
+}
+
+void Form1::Boton_2Click()
+{
+    TreeView1->collapseAll();
+    TreeView1->expandAll();
+    Seleccionar_Nodo();
+}
+
+void Form1::Boton_3Click()
+{
+    TreeView1->expandAll();
+    Seleccionar_Nodo();
+}
+
+void Form1::TreeView1Click()
+{
+    const QList<QTreeWidgetItem *> seleccion = TreeView1->selectedItems();
+    if (seleccion.isEmpty())
+        return;
+    const int registro = TreeView1->depthFirstPosition(seleccion.first()) + 1;
+    if (registro < 1 || registro > Numero_Divisiones)
+        return;
+    Mover_A_Entrada(Divisiones[registro].Desde);
 }

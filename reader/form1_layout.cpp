@@ -6,6 +6,7 @@
 #include "modeloestadisticas.h"
 #include "richtextview.h"
 #include "spinbutton.h"
+#include "vetotreewidget.h"
 
 #include <QBoxLayout>
 #include <QFrame>
@@ -240,7 +241,7 @@ void Form1::setupPaginaIndice()
                        Qt::AlignHCenter, false);
     StaticText9->setFixedHeight(24);
     pagina->addWidget(StaticText9);
-    TreeView1 = crear<QTreeWidget>(Pagina_Indice, "TreeView1");
+    TreeView1 = crear<VetoTreeWidget>(Pagina_Indice, "TreeView1");
     TreeView1->setHeaderHidden(true);
     Apariencia::colorear(TreeView1, Apariencia::VerdeDinero, Qt::black);
     pagina->addWidget(TreeView1, 1);

@@ -123,7 +123,9 @@ private:
     const char *nombres[15] = {};
     std::deque<QString> ultimos; // the last events, printed with a failure
     qint64 numero = 0;
-    bool arbolMovidoConTeclas = false; // the tree selection was moved by keys since the last display
+    // The tree selection was moved by keys, or "0" was pressed (it keeps the selection the
+    // previous depth made), since the last display.
+    bool arbolMovidoConTeclas = false;
     int mostrados = 0;                 // text changes of ColorMemo1: one per display
 };
 
@@ -322,6 +324,8 @@ void TstMono::botonDeMenu()
     } else {
         QTest::mouseClick(boton, Qt::LeftButton, {}, puntoEn(boton));
     }
+    if (boton->objectName() == QLatin1String("Boton_0"))
+        arbolMovidoConTeclas = true;
 }
 
 void TstMono::giro()
