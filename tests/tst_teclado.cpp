@@ -83,10 +83,10 @@ void TstTeclado::tab_visitsEveryControlInReadingOrder_data()
                                QStringLiteral("Boton_Menu_Ultimo_"),       QStringLiteral("Boton_Menu_Indice_"),
                                QStringLiteral("Boton_Menu_Acerca_"),       QStringLiteral("Boton_Menu_Cerrar_"),
                                QStringLiteral("PageControl1/tabs")};
+    // The depth buttons are a radio group: Tab stops at the one that is down.
     QTest::newRow("index page") << QStringLiteral("Pagina_Indice")
                                 << banda + QStringList{QStringLiteral("TreeView1"), QStringLiteral("Boton_0"),
-                                                       QStringLiteral("Boton_1"), QStringLiteral("Boton_2"),
-                                                       QStringLiteral("Boton_3"), QStringLiteral("ColorMemo1")};
+                                                       QStringLiteral("ColorMemo1")};
     QTest::newRow("cross-reference page") << QStringLiteral("Pagina_Referencias")
                                           << banda + QStringList{QStringLiteral("Edit1"), QStringLiteral("ColorMemo1")};
     QTest::newRow("statistics page") << QStringLiteral("Tab_Estdisticas")
