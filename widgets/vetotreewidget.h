@@ -4,22 +4,26 @@
 #include <QSet>
 #include <QTreeWidget>
 
-// A tree that puts every expansion to its owner first, through expanding(item, allow),
-// and refuses it when the owner says no. Qt's tree has no such veto, so it is built in
-// two layers:
+// A tree that puts every expansion to its owner first, through expanding(item, allow), and
+// refuses it when the owner says no. Qt's tree has no such veto; it is built in three layers:
 //  - Every road this class can see opens nodes through one function that asks first: the
 //    expand marks and double clicks, the keys (Right with any modifier, "+", "*"), scrolling
 //    to a node under closed parents, and the expand slots (expand, setExpanded, expandAll,
-//    expandRecursively, expandToDepth, expandItem), which this class redeclares so that
-//    calls through it, connections and invokeMethod all land here. Qt's own user routes are
-//    off (itemsExpandable is false).
+//    expandRecursively, expandToDepth, expandItem), redeclared here so that calls through
+//    this class, connections and invokeMethod all land here. Qt's own user routes are off
+//    (itemsExpandable is false).
 //  - The model carries the answers: a closed node the owner refuses holds
-//    Qt::ItemNeverHasChildren, which every expansion inside QTreeView checks, so roads that
-//    do not pass through this class (QTreeWidgetItem::setExpanded, calls through a QTreeView
-//    pointer) are refused too, before anything opens or any expanded() is emitted. The
-//    answers are asked again whenever a node closes or rows are inserted, and by
-//    refreshExpansionLocks() when what the owner decides on has changed.
-// A refused node keeps its expand mark. Collapsing is never refused.
+//    Qt::ItemNeverHasChildren, which QTreeView::expand and the view's layout check, so roads
+//    that do not pass through this class (QTreeWidgetItem::setExpanded, expand, setExpanded or
+//    expandAll through a QTreeView pointer) are refused before anything opens or expanded()
+//    is emitted.
+//  - Every layout ends in updateGeometries(), where each node is checked: an open node the
+//    owner has not allowed is put to it and closed if refused, before anything is painted.
+//    This catches expandToDepth and expandRecursively called through a QTreeView pointer,
+//    which do not look at the flag (the latter still emits expanded() first).
+// The answers are asked again whenever a node closes or rows are inserted, and by
+// refreshExpansionLocks() when what the owner decides on has changed. A refused node keeps
+// its expand mark. Collapsing is never refused.
 //
 // treeClicked() is raised when the left button goes up inside the tree after going down
 // there: on a row (selected on the press), on an expand mark or on empty space (neither
