@@ -1,5 +1,6 @@
 #include "apariencia.h"
 
+#include <QGuiApplication>
 #include <QPalette>
 #include <QWidget>
 
@@ -10,6 +11,11 @@ QFont Apariencia::fuente(qreal puntos, bool negrita)
     f.setPointSizeF(puntos);
     f.setBold(negrita);
     return f;
+}
+
+QColor Apariencia::caraBoton()
+{
+    return QGuiApplication::palette().color(QPalette::Button);
 }
 
 void Apariencia::colorear(QWidget *widget, const QColor &fondo, const QColor &texto)

@@ -19,6 +19,9 @@ inline const QColor Rojo{255, 0, 0};
 inline const QColor Blanco{255, 255, 255};
 inline const QColor ResaltadoBoton{56, 176, 222}; // push buttons under the mouse
 
+// The desktop's colour for button surfaces, also the windows' background.
+QColor caraBoton();
+
 // The dialog face of the windows: a sans serif metric-close to the classic one.
 inline constexpr char FamiliaSansSerif[] = "Liberation Sans";
 QFont fuente(qreal puntos = 8, bool negrita = false);
