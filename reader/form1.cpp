@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
 
@@ -47,6 +48,7 @@ void Form1::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!activado && !event->spontaneous()) {
         activado = true;
+        colocarVentana();
         FormActivate();
     }
 }
@@ -151,6 +153,7 @@ void Form1::connectHandlers()
     connect(SpinButton3, &SpinButton::upClick, this, &Form1::SpinButton3UpClick);
     connect(SpinButton3, &SpinButton::downClick, this, &Form1::SpinButton3DownClick);
     connect(Boton_Cunsultar_Articulo, &QPushButton::clicked, this, &Form1::Boton_Cunsultar_ArticuloClick);
+    connect(Boton_Menu_Indice_, &QPushButton::clicked, this, &Form1::Boton_Menu_Indice_Click);
     connect(Boton_Menu_Cerrar_, &QPushButton::clicked, this, &Form1::Boton_Menu_Cerrar_Click);
     connect(Boton_Menu_Acerca_, &QPushButton::clicked, this, &Form1::Boton_Menu_Acerca_Click);
     // Only the reader's edits: setting the text from the program is no change to serve.
@@ -159,6 +162,20 @@ void Form1::connectHandlers()
     connect(ListBox2, &ListaConBusqueda::elegido, this, &Form1::ListBox2Click);
     connect(PageControl1, &QTabWidget::currentChanged, this, &Form1::PageControl1Change);
     connect(ListView1->horizontalHeader(), &QHeaderView::sectionClicked, this, &Form1::ListView1ColumnClick);
+}
+
+void Form1::Boton_Menu_Indice_Click()
+{
+    Indice_Visible = !Indice_Visible;
+    const int ancho = Indice_Visible ? Ancho_Indice : 1;
+    const QString pista = Indice_Visible ? QStringLiteral("Ocultar el índice izquierdo")
+                                         : QStringLiteral("Mostrar el índice izquierdo");
+    const QList<int> anchos = Splitter1->sizes();
+    Splitter1->setSizes({ancho, anchos.value(0) + anchos.value(1) - ancho});
+    Boton_Menu_Indice_->setToolTip(pista);
+    Boton_Menu_Indice_->setAccessibleName(pista);
+    // Paint what is already pending for the caption strip now, without invalidating anything more.
+    QCoreApplication::sendPostedEvents(StaticText1->window(), QEvent::UpdateRequest);
 }
 
 void Form1::Boton_Menu_Cerrar_Click()

@@ -66,6 +66,7 @@ public:
     int ListView1Compare(const FilaEstadistica &a, const FilaEstadistica &b) const;
 
     // Chrome
+    void Boton_Menu_Indice_Click();
     void Boton_Menu_Cerrar_Click();
 
     // About: hides this window while the About dialog runs modally, then shows it again as it was.
@@ -82,6 +83,8 @@ private:
     void setupPaginaIndice();
     void setupPaginaReferencias();
     void setupPaginaEstadisticas();
+    void setupAspectoArbol();
+    void colocarVentana(); // designed outer size, centred on the screen
     void connectHandlers();
 
     bool activado = false; // FormActivate runs once, on the first showing

@@ -2,8 +2,10 @@
 #include "form1.h"
 
 #include "apariencia.h"
+#include "botonplano.h"
 #include "listaconbusqueda.h"
 #include "modeloestadisticas.h"
+#include "recursos.h"
 #include "richtextview.h"
 #include "spinbutton.h"
 
@@ -14,10 +16,15 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTreeWidget>
+#include <QWindow>
+
+#include <utility>
 
 namespace {
 
@@ -34,6 +41,15 @@ QBoxLayout *sinMargenes(QBoxLayout *layout, int espacio = 0)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(espacio);
     return layout;
+}
+
+// A panel with a one-pixel raised bevel; its contents start inside the bevel.
+QFrame *panelElevado(QWidget *padre, const char *nombre)
+{
+    auto *panel = crear<QFrame>(padre, nombre);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setLineWidth(1);
+    return panel;
 }
 
 // A coloured strip of text with a sunken edge.
@@ -72,21 +88,22 @@ void configurarInforme(QTableView *vista, std::initializer_list<int> anchos)
         vista->setColumnWidth(columna++, ancho);
 }
 
+// The window's outer size as designed.
+constexpr QSize TamanoVentana(664, 480);
+
 } // namespace
 
 void Form1::setupBandaMenu()
 {
-    Panel_Menu = crear<QFrame>(this, "Panel_Menu");
+    Panel_Menu = panelElevado(this, "Panel_Menu");
     Panel_Menu->setFixedHeight(50);
     auto *fila = sinMargenes(new QHBoxLayout(Panel_Menu));
-    fila->setContentsMargins(1, 1, 1, 1);
 
-    Panel4 = crear<QFrame>(Panel_Menu, "Panel4");
+    // A 3-pixel border inside the bevel.
+    Panel4 = panelElevado(Panel_Menu, "Panel4");
     Panel4->setFixedSize(160, 48);
-    Panel4->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel4->setLineWidth(3);
     auto *selector = sinMargenes(new QHBoxLayout(Panel4));
-    selector->setContentsMargins(4, 4, 4, 4);
+    selector->setContentsMargins(3, 3, 3, 3);
     const struct { QFrame **panel; const char *nombre; QLabel **digito; const char *nombreDigito;
                    SpinButton **giro; const char *nombreGiro; } columnas[] = {
         {&Panel2, "Panel2", &StaticText12, "StaticText12", &SpinButton1, "SpinButton1"},
@@ -110,27 +127,33 @@ void Form1::setupBandaMenu()
     Panel11 = crear<QFrame>(Panel4, "Panel11");
     Panel11->setFixedWidth(3);
     selector->addWidget(Panel11);
-    Boton_Cunsultar_Articulo = crear<QPushButton>(Panel4, "Boton_Cunsultar_Articulo");
-    Boton_Cunsultar_Articulo->setText(QStringLiteral("Ir directo\nal artículo\n"));
-    Boton_Cunsultar_Articulo->setFont(Apariencia::fuente(8, true));
-    Boton_Cunsultar_Articulo->setFixedSize(74, 40);
+    auto *const ir = crear<BotonPlano>(Panel4, "Boton_Cunsultar_Articulo");
+    ir->setText(QStringLiteral("Ir directo\nal artículo\n"));
+    ir->setFont(Apariencia::fuente(8, true));
+    ir->setFixedSize(74, 40);
+    ir->setCaptionOffset(2);
+    Boton_Cunsultar_Articulo = ir;
     selector->addWidget(Boton_Cunsultar_Articulo);
     fila->addWidget(Panel4);
 
     Grupo_Botones_Menu = crear<QFrame>(Panel_Menu, "Grupo_Botones_Menu");
     Grupo_Botones_Menu->setFixedSize(360, 48);
     auto *botones = sinMargenes(new QHBoxLayout(Grupo_Botones_Menu), 2);
-    const struct { QPushButton **boton; const char *nombre; const char *pista; } menu[] = {
-        {&Boton_Menu_Primero_, "Boton_Menu_Primero_", "Ir al Preámbulo"},
-        {&Boton_Menu_Anterior_, "Boton_Menu_Anterior_", "Ir al artículo anterior"},
-        {&Boton_Menu_Siguiente_, "Boton_Menu_Siguiente_", "Ir al artículo siguiente"},
-        {&Boton_Menu_Ultimo_, "Boton_Menu_Ultimo_", "Ir al artículo final"},
-        {&Boton_Menu_Indice_, "Boton_Menu_Indice_", "Ocultar el índice izquierdo"},
-        {&Boton_Menu_Acerca_, "Boton_Menu_Acerca_", "Información acerca de la fuente de esta constitución"},
-        {&Boton_Menu_Cerrar_, "Boton_Menu_Cerrar_", "Cerrar esta aplicación"},
+    const struct { QPushButton **boton; const char *nombre; const char *pista; const char *imagen; } menu[] = {
+        {&Boton_Menu_Primero_, "Boton_Menu_Primero_", "Ir al Preámbulo", Recursos::Primero},
+        {&Boton_Menu_Anterior_, "Boton_Menu_Anterior_", "Ir al artículo anterior", Recursos::Anterior},
+        {&Boton_Menu_Siguiente_, "Boton_Menu_Siguiente_", "Ir al artículo siguiente", Recursos::Siguiente},
+        {&Boton_Menu_Ultimo_, "Boton_Menu_Ultimo_", "Ir al artículo final", Recursos::Ultimo},
+        {&Boton_Menu_Indice_, "Boton_Menu_Indice_", "Ocultar el índice izquierdo", Recursos::Indice},
+        {&Boton_Menu_Acerca_, "Boton_Menu_Acerca_", "Información acerca de la fuente de esta constitución",
+         Recursos::Acerca},
+        {&Boton_Menu_Cerrar_, "Boton_Menu_Cerrar_", "Cerrar esta aplicación", Recursos::Cerrar},
     };
     for (const auto &m : menu) {
-        *m.boton = crear<QPushButton>(Grupo_Botones_Menu, m.nombre);
+        *m.boton = crear<BotonPlano>(Grupo_Botones_Menu, m.nombre);
+        (*m.boton)->setIcon(Recursos::imagen(m.imagen));
+        (*m.boton)->setIconSize(QSize(32, 32));
+        // Only a picture: the hint is also the name a screen reader says.
         (*m.boton)->setToolTip(QString::fromUtf8(m.pista));
         (*m.boton)->setAccessibleName(QString::fromUtf8(m.pista));
         (*m.boton)->setFixedSize(50, 48);
@@ -141,7 +164,6 @@ void Form1::setupBandaMenu()
     fila->addWidget(Grupo_Botones_Menu);
 
     Panel6 = crear<QFrame>(Panel_Menu, "Panel6");
-    Panel6->setMinimumWidth(134);
     Panel6->setFixedHeight(48);
     auto *franjas = sinMargenes(new QVBoxLayout(Panel6));
     const struct { QFrame **franja; const char *nombre; QColor color; } colores[] = {
@@ -160,13 +182,12 @@ void Form1::setupBandaMenu()
 
 void Form1::setupBandaTitulos()
 {
-    Panel_Titulos = crear<QFrame>(this, "Panel_Titulos");
+    Panel_Titulos = panelElevado(this, "Panel_Titulos");
     Panel_Titulos->setFixedHeight(64);
     auto *fila = sinMargenes(new QHBoxLayout(Panel_Titulos));
-    fila->setContentsMargins(1, 2, 1, 2);
-    Panel_Titulos_Left = crear<QFrame>(Panel_Titulos, "Panel_Titulos_Left");
+    Panel_Titulos_Left = panelElevado(Panel_Titulos, "Panel_Titulos_Left");
     Panel_Titulos_Left->setFixedWidth(97);
-    Panel_Titulos_Right = crear<QFrame>(Panel_Titulos, "Panel_Titulos_Right");
+    Panel_Titulos_Right = panelElevado(Panel_Titulos, "Panel_Titulos_Right");
     auto *izquierda = sinMargenes(new QVBoxLayout(Panel_Titulos_Left));
     auto *derecha = sinMargenes(new QVBoxLayout(Panel_Titulos_Right));
     const struct { QLabel **rotulo; const char *nombre; const char *texto; QLabel **tira; const char *nombreTira; QColor fondo; } filas[] = {
@@ -199,21 +220,23 @@ void Form1::setupCuerpo()
 
     PageControl1 = crear<QTabWidget>(Splitter1, "PageControl1");
     PageControl1->setMinimumWidth(1);
+    // The hand shows over the tabs and the page edges; each page brings back the arrow.
+    PageControl1->setCursor(Qt::PointingHandCursor);
+    PageControl1->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab:hover { color: rgb(0, 0, 255); }"));
     setupPaginaIndice();
     setupPaginaReferencias();
     setupPaginaEstadisticas();
 
-    Panel1 = crear<QFrame>(Splitter1, "Panel1");
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1 = panelElevado(Splitter1, "Panel1");
     auto *texto = sinMargenes(new QVBoxLayout(Panel1));
-    texto->setContentsMargins(1, 1, 1, 1);
     StaticText1 = tira(Panel1, "StaticText1", QString(), Apariencia::Azul, Apariencia::Blanco, 12, Qt::AlignHCenter,
                        false);
     StaticText1->setFixedHeight(24);
     texto->addWidget(StaticText1);
     ColorMemo1 = crear<RichTextView>(Panel1, "ColorMemo1");
-    ColorMemo1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    ColorMemo1->document()->setDocumentMargin(2);
+    ColorMemo1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    ColorMemo1->setLineWidth(2);
+    ColorMemo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Apariencia::colorear(ColorMemo1, Apariencia::CieloAzul, Apariencia::Granate);
     ColorMemo1->setFont(Apariencia::fuente(8));
     ColorMemo1->SetLinesText(QStringLiteral("ColorMemo1"));
@@ -229,12 +252,29 @@ void Form1::setupCuerpo()
     ventana->addWidget(Panel_Menu);
     ventana->addWidget(Panel_Titulos);
     ventana->addWidget(Panel_Cuerpo, 1);
-    resize(664, 480);
+    resize(TamanoVentana);
+}
+
+void Form1::colocarVentana()
+{
+    // The outer size is the designed one: the frame, where the platform reports one, comes out of it.
+    QSize cliente = TamanoVentana;
+    if (const QWindow *const w = windowHandle()) {
+        const QMargins marco = w->frameMargins();
+        cliente = cliente.shrunkBy(marco);
+    }
+    resize(cliente);
+    if (const QScreen *const pantalla = screen()) {
+        QRect afuera(QPoint(), TamanoVentana);
+        afuera.moveCenter(pantalla->availableGeometry().center());
+        move(afuera.topLeft());
+    }
 }
 
 void Form1::setupPaginaIndice()
 {
     Pagina_Indice = crear<QWidget>(PageControl1, "Pagina_Indice");
+    Pagina_Indice->setCursor(Qt::ArrowCursor);
     auto *pagina = sinMargenes(new QVBoxLayout(Pagina_Indice));
     StaticText9 = tira(Pagina_Indice, "StaticText9", QStringLiteral("Indice"), Apariencia::Azul, Apariencia::Blanco, 12,
                        Qt::AlignHCenter, false);
@@ -244,20 +284,22 @@ void Form1::setupPaginaIndice()
     TreeView1->setHeaderHidden(true);
     Apariencia::colorear(TreeView1, Apariencia::VerdeDinero, Qt::black);
     pagina->addWidget(TreeView1, 1);
+    setupAspectoArbol();
     auto *fila = sinMargenes(new QHBoxLayout, 1);
-    const struct { QPushButton **boton; const char *nombre; const char *texto; int ancho; } botones[] = {
-        {&Boton_0, "Boton_0", "0", 72},
-        {&Boton_1, "Boton_1", "1", 71},
-        {&Boton_2, "Boton_2", "2", 71},
-        {&Boton_3, "Boton_3", "3", 71},
+    const struct { QPushButton **boton; const char *nombre; const char *texto; int ancho; qreal puntos; } botones[] = {
+        {&Boton_0, "Boton_0", "0", 72, 8},
+        {&Boton_1, "Boton_1", "1", 71, 10},
+        {&Boton_2, "Boton_2", "2", 71, 10},
+        {&Boton_3, "Boton_3", "3", 71, 10},
     };
     for (const auto &b : botones) {
-        *b.boton = crear<QPushButton>(Pagina_Indice, b.nombre);
+        *b.boton = crear<BotonPlano>(Pagina_Indice, b.nombre);
         (*b.boton)->setText(QString::fromLatin1(b.texto));
-        (*b.boton)->setFixedHeight(20);
-        (*b.boton)->setMinimumWidth(1);
-        fila->addWidget(*b.boton, b.ancho);
+        (*b.boton)->setFont(Apariencia::fuente(b.puntos));
+        (*b.boton)->setFixedSize(b.ancho, 20);
+        fila->addWidget(*b.boton);
     }
+    fila->addStretch();
     pagina->addLayout(fila);
     PageControl1->addTab(Pagina_Indice, QStringLiteral("Indice"));
 }
@@ -265,21 +307,36 @@ void Form1::setupPaginaIndice()
 void Form1::setupPaginaReferencias()
 {
     Pagina_Referencias = crear<QWidget>(PageControl1, "Pagina_Referencias");
+    Pagina_Referencias->setCursor(Qt::ArrowCursor);
     auto *pagina = sinMargenes(new QVBoxLayout(Pagina_Referencias));
     StaticText8 = tira(Pagina_Referencias, "StaticText8", QStringLiteral("Referencia Cruzada"), Apariencia::Azul,
                        Apariencia::Blanco, 12, Qt::AlignHCenter, false);
     StaticText8->setFixedHeight(24);
     pagina->addWidget(StaticText8);
-    Edit1 = crear<QLineEdit>(Pagina_Referencias, "Edit1");
-    pagina->addWidget(Edit1);
-    auto *listas = sinMargenes(new QHBoxLayout, 5);
-    ListBox1 = crear<ListaConBusqueda>(Pagina_Referencias, "ListBox1");
-    ListBox2 = crear<ListaConBusqueda>(Pagina_Referencias, "ListBox2");
-    ListBox2->setFixedWidth(60);
-    ListBox1->hide();
-    ListBox2->hide();
-    listas->addWidget(ListBox1, 1);
-    listas->addWidget(ListBox2);
+    auto *const bandaEdit = crear<QFrame>(Pagina_Referencias, "Panel7");
+    bandaEdit->setFixedHeight(33);
+    auto *const filaEdit = sinMargenes(new QHBoxLayout(bandaEdit));
+    filaEdit->setContentsMargins(5, 0, 5, 0);
+    Edit1 = crear<QLineEdit>(bandaEdit, "Edit1");
+    filaEdit->addWidget(Edit1);
+    pagina->addWidget(bandaEdit);
+
+    // Each list sits inside a 5-pixel border; the entry numbers take a 60-pixel column on the right.
+    auto *listas = sinMargenes(new QHBoxLayout);
+    auto *const bordeLista1 = crear<QFrame>(Pagina_Referencias, "Panel12");
+    auto *const bordeLista2 = crear<QFrame>(Pagina_Referencias, "Panel13");
+    bordeLista2->setFixedWidth(60);
+    ListBox1 = crear<ListaConBusqueda>(bordeLista1, "ListBox1");
+    ListBox2 = crear<ListaConBusqueda>(bordeLista2, "ListBox2");
+    for (auto [borde, lista] : {std::pair{bordeLista1, ListBox1}, std::pair{bordeLista2, ListBox2}}) {
+        auto *const marco = sinMargenes(new QVBoxLayout(borde));
+        marco->setContentsMargins(5, 5, 5, 5);
+        marco->addWidget(lista);
+        lista->setCursor(Qt::PointingHandCursor);
+        lista->hide();
+    }
+    listas->addWidget(bordeLista1, 1);
+    listas->addWidget(bordeLista2);
     pagina->addLayout(listas, 1);
     PageControl1->addTab(Pagina_Referencias, QStringLiteral("Referencias"));
 }
@@ -287,6 +344,7 @@ void Form1::setupPaginaReferencias()
 void Form1::setupPaginaEstadisticas()
 {
     Tab_Estdisticas = crear<QWidget>(PageControl1, "Tab_Estdisticas");
+    Tab_Estdisticas->setCursor(Qt::ArrowCursor);
     auto *pagina = sinMargenes(new QVBoxLayout(Tab_Estdisticas));
     ListView1 = crear<QTableView>(Tab_Estdisticas, "ListView1");
     Modelo_Estadisticas = new ModeloEstadisticas(ListView1);
@@ -295,4 +353,18 @@ void Form1::setupPaginaEstadisticas()
     Apariencia::colorear(ListView1, Apariencia::CieloAzul, Qt::black);
     pagina->addWidget(ListView1);
     PageControl1->addTab(Tab_Estdisticas, QStringLiteral("Estdísticas"));
+}
+
+void Form1::setupAspectoArbol()
+{
+    TreeView1->setIndentation(19);
+    TreeView1->setCursor(Qt::PointingHandCursor);
+    TreeView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    TreeView1->setAllColumnsShowFocus(true);
+    TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The selection keeps its colours when the tree loses the focus.
+    QPalette p = TreeView1->palette();
+    for (const auto rol : {QPalette::Highlight, QPalette::HighlightedText})
+        p.setColor(QPalette::Inactive, rol, p.color(QPalette::Active, rol));
+    TreeView1->setPalette(p);
 }
