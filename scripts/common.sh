@@ -9,7 +9,7 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libbenchmark-dev
     fonts-liberation2
-    xvfb xauth x11-utils xdotool
+    xvfb xauth x11-utils xdotool imagemagick
     desktop-file-utils appstream dpkg-dev
 )
 
