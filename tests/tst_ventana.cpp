@@ -2,12 +2,14 @@
 // fonts, hints, hover colouring, hiding and showing the index pane, growing the window.
 #include "apariencia.h"
 #include "form1.h"
+#include "recursos.h"
 #include "unitm01.h"
 
 #include <QAbstractButton>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QSet>
 #include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
@@ -58,6 +60,10 @@ private slots:
     void pushButtons_haveHandCursorAndDesignedFont_data();
     void pushButtons_haveHandCursorAndDesignedFont();
     void cursors_handOverTabsTreeAndLists();
+    void tabs_highlightUnderMouse();
+    void pictures_haveDesignedSizeAtBothScales_data();
+    void pictures_haveDesignedSizeAtBothScales();
+    void windowIcon_is32x32In16Colours();
     void pushButton_hoverColoursAndLeaveRestoresFace_data();
     void pushButton_hoverColoursAndLeaveRestoresFace();
     void disabledButton_doesNotLightUp();
@@ -323,6 +329,69 @@ void TstVentana::cursors_handOverTabsTreeAndLists()
     // Elsewhere on the pages the arrow is back.
     for (const char *nombre : {"StaticText9", "StaticText8", "ListView1"})
         QCOMPARE(widget(QString::fromLatin1(nombre))->cursor().shape(), Qt::ArrowCursor);
+}
+
+void TstVentana::tabs_highlightUnderMouse()
+{
+    QTabBar *const pestanas = widget<QTabWidget>(QStringLiteral("PageControl1"))->tabBar();
+    const QRect referencias = pestanas->tabRect(1);
+    ratonSobre(nullptr);
+    const QImage antes = pestanas->grab(referencias).toImage();
+    QTest::mouseMove(pestanas, referencias.center());
+    const QImage encima = pestanas->grab(referencias).toImage();
+    QVERIFY2(encima != antes, "the tab under the mouse looks the same");
+    ratonSobre(nullptr);
+    QCOMPARE(pestanas->grab(referencias).toImage(), antes);
+}
+
+void TstVentana::pictures_haveDesignedSizeAtBothScales_data()
+{
+    QTest::addColumn<QString>("ruta");
+    QTest::addColumn<QSize>("lado");
+    const QSize boton(32, 32);
+    QTest::newRow("first") << Recursos::Primero << boton;
+    QTest::newRow("previous") << Recursos::Anterior << boton;
+    QTest::newRow("next") << Recursos::Siguiente << boton;
+    QTest::newRow("last") << Recursos::Ultimo << boton;
+    QTest::newRow("index") << Recursos::Indice << boton;
+    QTest::newRow("about") << Recursos::Acerca << boton;
+    QTest::newRow("close") << Recursos::Cerrar << boton;
+    QTest::newRow("spin up") << Recursos::FlechaArriba << QSize(9, 6);
+    QTest::newRow("spin down") << Recursos::FlechaAbajo << QSize(9, 6);
+}
+
+void TstVentana::pictures_haveDesignedSizeAtBothScales()
+{
+    QFETCH(QString, ruta);
+    QFETCH(QSize, lado);
+    const QImage sencilla(ruta);
+    QCOMPARE(sencilla.size(), lado);
+    const QIcon icono = Recursos::imagen(qPrintable(ruta));
+    QCOMPARE(icono.pixmap(lado, 1.0).size(), lado);
+    QCOMPARE(icono.pixmap(lado, 2.0).size(), lado * 2);
+    // Both scales show the same picture: the double one, reduced, is close to the single one.
+    const QImage reducida = icono.pixmap(lado, 2.0).toImage().scaled(lado, Qt::IgnoreAspectRatio,
+                                                                      Qt::SmoothTransformation);
+    const QImage original = sencilla.convertToFormat(QImage::Format_ARGB32);
+    const QImage comparable = reducida.convertToFormat(QImage::Format_ARGB32);
+    qint64 diferencia = 0;
+    for (int y = 0; y < lado.height(); ++y)
+        for (int x = 0; x < lado.width(); ++x)
+            diferencia += qAbs(qAlpha(original.pixel(x, y)) - qAlpha(comparable.pixel(x, y)));
+    QVERIFY2(diferencia / (lado.width() * lado.height()) < 48,
+             qPrintable(QStringLiteral("mean alpha difference %1").arg(diferencia / (lado.width() * lado.height()))));
+}
+
+void TstVentana::windowIcon_is32x32In16Colours()
+{
+    QVERIFY(ventana->windowIcon().availableSizes().contains(QSize(32, 32)));
+    const QImage icono(QString::fromLatin1(Recursos::Icono));
+    QCOMPARE(icono.size(), QSize(32, 32));
+    QSet<QRgb> colores;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            colores.insert(icono.pixel(x, y));
+    QVERIFY2(colores.size() <= 16, qPrintable(QString::number(colores.size())));
 }
 
 void TstVentana::pushButton_hoverColoursAndLeaveRestoresFace_data()
