@@ -287,7 +287,6 @@ void Form1::setupPaginaIndice()
     TreeView1->setHeaderHidden(true);
     Apariencia::colorear(TreeView1, Apariencia::VerdeDinero, Qt::black);
     pagina->addWidget(TreeView1, 1);
-    setupAspectoArbol();
     auto *fila = sinMargenes(new QHBoxLayout, 1);
     const struct { QPushButton **boton; const char *nombre; const char *texto; int ancho; qreal puntos; } botones[] = {
         {&Boton_0, "Boton_0", "0", 72, 8},
@@ -356,18 +355,4 @@ void Form1::setupPaginaEstadisticas()
     Apariencia::colorear(ListView1, Apariencia::CieloAzul, Qt::black);
     pagina->addWidget(ListView1);
     PageControl1->addTab(Tab_Estdisticas, QStringLiteral("Estdísticas"));
-}
-
-void Form1::setupAspectoArbol()
-{
-    TreeView1->setIndentation(19);
-    TreeView1->setCursor(Qt::PointingHandCursor);
-    TreeView1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    TreeView1->setAllColumnsShowFocus(true);
-    TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // The selection keeps its colours when the tree loses the focus.
-    QPalette p = TreeView1->palette();
-    for (const auto rol : {QPalette::Highlight, QPalette::HighlightedText})
-        p.setColor(QPalette::Inactive, rol, p.color(QPalette::Active, rol));
-    TreeView1->setPalette(p);
 }
