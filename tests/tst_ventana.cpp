@@ -72,6 +72,7 @@ private slots:
     void indexButton_hidesAndRestores294AfterDrag();
     void indexButton_paintsCaptionStripAtOnce();
     void largerWindow_growsBodyAndKeepsBands();
+    void longHeading_doesNotWidenNarrowWindow();
 
 private:
     template <typename T = QWidget>
@@ -517,6 +518,20 @@ void TstVentana::largerWindow_growsBodyAndKeepsBands()
         QCOMPARE(widget(QString::fromLatin1(franja))->width(), 1000 - 522);
     }
     QCOMPARE(widget(QStringLiteral("Boton_0"))->size(), QSize(72, 20));
+}
+
+void TstVentana::longHeading_doesNotWidenNarrowWindow()
+{
+    ventana->Mover_A_Entrada(115); // a title longer than the strip of a narrow window
+    ventana->resize(522, 300);
+    QTest::qWait(50);
+    const QSize estrecha = ventana->size();
+    ventana->hide();
+    ventana->show();
+    QVERIFY(QTest::qWaitForWindowExposed(ventana.get()));
+    QTest::qWait(50);
+    QCOMPARE(ventana->size(), estrecha);
+    QCOMPARE(estrecha.width(), 522);
 }
 
 QTEST_MAIN(TstVentana)
