@@ -1,5 +1,6 @@
 // The About dialog's costs: one render of the picture at the first and the starting
 // sponge amounts, and deciphering the six stored texts.
+#include "bench_comun.h"
 #include "imagen.h"
 #include "recursos.h"
 #include "unidad_99.h"
@@ -45,13 +46,3 @@ void BM_DescifrarSeisTextos(benchmark::State &state)
 BENCHMARK(BM_DescifrarSeisTextos)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

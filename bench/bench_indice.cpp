@@ -1,4 +1,5 @@
 // Building the index tree and moving its selection.
+#include "bench_comun.h"
 #include "divisiones.h"
 #include "entradas.h"
 #include "form1.h"
@@ -12,20 +13,9 @@
 
 namespace {
 
-Form1 &ventana()
-{
-    static Form1 *const v = [] {
-        auto *f = new Form1;
-        f->show();
-        QApplication::processEvents();
-        return f;
-    }();
-    return *v;
-}
-
 void BM_LlenarIndice(benchmark::State &state)
 {
-    Form1 &v = ventana();
+    Form1 &v = ventanaMostrada();
     for (auto _ : state)
         v.Llenar_Indice();
 }
@@ -34,7 +24,7 @@ BENCHMARK(BM_LlenarIndice)->Unit(benchmark::kMicrosecond);
 // The selection for every entry in turn, as showing each entry would move it.
 void BM_SeleccionarNodoTodasLasEntradas(benchmark::State &state)
 {
-    Form1 &v = ventana();
+    Form1 &v = ventanaMostrada();
     struct Registros { int titulo, capitulo, seccion; };
     std::vector<Registros> registros;
     for (int e = 1; e <= Numero_Entradas; ++e)
@@ -52,13 +42,3 @@ void BM_SeleccionarNodoTodasLasEntradas(benchmark::State &state)
 BENCHMARK(BM_SeleccionarNodoTodasLasEntradas)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,4 +1,5 @@
 // Entry display, search over the longest entry and the content lookups.
+#include "bench_comun.h"
 #include "divisiones.h"
 #include "entradas.h"
 #include "form1.h"
@@ -11,20 +12,9 @@
 
 namespace {
 
-Form1 &ventana()
-{
-    static Form1 *const v = [] {
-        auto *f = new Form1;
-        f->show();
-        QApplication::processEvents();
-        return f;
-    }();
-    return *v;
-}
-
 void BM_MostrarArticulo157(benchmark::State &state)
 {
-    Form1 &v = ventana();
+    Form1 &v = ventanaMostrada();
     for (auto _ : state)
         v.Mover_A_Entrada(157);
 }
@@ -32,7 +22,7 @@ BENCHMARK(BM_MostrarArticulo157)->Unit(benchmark::kMillisecond);
 
 void BM_MostrarArticulo157ResaltandoLos(benchmark::State &state)
 {
-    Form1 &v = ventana();
+    Form1 &v = ventanaMostrada();
     for (auto _ : state) {
         UnitM01::Palabra_Elegida = QStringLiteral("los");
         UnitM01::Resaltar_Palabra = true;
@@ -66,13 +56,3 @@ void BM_RotuloYDivisiones(benchmark::State &state)
 BENCHMARK(BM_RotuloYDivisiones)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,5 +1,6 @@
 // The concordance queries, the cross-reference page's keystroke path, and the
 // statistics list's filling and sorting.
+#include "bench_comun.h"
 #include "form1.h"
 #include "palabras.h"
 
@@ -12,16 +13,12 @@
 
 namespace {
 
-Form1 &ventana()
+// The main window with the cross-reference page in front, as the reader types there.
+Form1 &ventanaEnReferencias()
 {
-    static Form1 *const v = [] {
-        auto *f = new Form1;
-        f->show();
-        f->findChild<QTabWidget *>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
-        QApplication::processEvents();
-        return f;
-    }();
-    return *v;
+    Form1 &v = ventanaMostrada();
+    v.findChild<QTabWidget *>(QStringLiteral("PageControl1"))->setCurrentIndex(1);
+    return v;
 }
 
 void BM_FiltrarPalabras(benchmark::State &state, const QString &prefijo)
@@ -38,7 +35,7 @@ BENCHMARK_CAPTURE(BM_FiltrarPalabras, zz, QStringLiteral("zz"))->Unit(benchmark:
 // until the event loop has laid out and painted them.
 void BM_Tecla(benchmark::State &state, const QString &texto, bool pintar)
 {
-    Form1 &v = ventana();
+    Form1 &v = ventanaEnReferencias();
     auto *const edit = v.findChild<QLineEdit *>(QStringLiteral("Edit1"));
     edit->setText(texto);
     for (auto _ : state) {
@@ -71,7 +68,7 @@ BENCHMARK(BM_PostingsEstado)->Unit(benchmark::kMicrosecond);
 
 void BM_LlenarEstadisticas(benchmark::State &state)
 {
-    Form1 &v = ventana();
+    Form1 &v = ventanaEnReferencias();
     for (auto _ : state)
         v.Llenar_Estadisticas();
 }
@@ -81,7 +78,7 @@ BENCHMARK(BM_LlenarEstadisticas)->Unit(benchmark::kMillisecond);
 // each sort starts from the rows in another column's order.
 void BM_Ordenar(benchmark::State &state, int columna)
 {
-    Form1 &v = ventana();
+    Form1 &v = ventanaEnReferencias();
     v.findChild<QTabWidget *>(QStringLiteral("PageControl1"))->setCurrentIndex(2);
     QApplication::processEvents();
     for (auto _ : state) {
@@ -98,13 +95,3 @@ BENCHMARK_CAPTURE(BM_Ordenar, Articulos, 1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Ordenar, Veces, 2)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
