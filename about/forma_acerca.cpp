@@ -105,7 +105,7 @@ void Forma_Acerca::setupPanelIzquierdo()
     Imagen = new ::Imagen(Panel_Acerca_Izq);
     Imagen->setObjectName(QStringLiteral("Imagen"));
     Imagen->setGeometry(10, 10, 179, 206);
-    Imagen->setPicture(QImage(QString::fromLatin1(Recursos::Paisaje)));
+    Imagen->setPicture(Recursos::leer(Recursos::Paisaje));
     Imagen->setSponge(70);
 
     Bevel2 = new QFrame(Panel_Acerca_Izq);
@@ -116,7 +116,7 @@ void Forma_Acerca::setupPanelIzquierdo()
     Boton_Flecha->setObjectName(QStringLiteral("Boton_Flecha"));
     Boton_Flecha->setGeometry(10, 225, 179, 57);
     Boton_Flecha->setText(QStringLiteral("Acerca de..."));
-    Boton_Flecha->setIcon(QIcon(QString::fromLatin1(Recursos::Flecha)));
+    Boton_Flecha->setIcon(Recursos::imagen(Recursos::Flecha));
     Boton_Flecha->setIconSize(QSize(32, 32));
     // The picture to the right of the caption.
     Boton_Flecha->setLayoutDirection(Qt::RightToLeft);

@@ -32,7 +32,7 @@ Form1::Form1(QWidget *parent)
     Reiniciar_Estado();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("CONSTITUCION DE LA REPUBLICA BOLIVARIANA DE VENEZUELA 15 DICIEMBRE DE 1999"));
-    setWindowIcon(QIcon(QString::fromLatin1(Recursos::Icono)));
+    setWindowIcon(Recursos::imagen(Recursos::Icono));
     setFont(Apariencia::fuente());
     setupBandaMenu();
     setupBandaTitulos();
