@@ -105,7 +105,6 @@ void Forma_Acerca::setupPanelIzquierdo()
     Imagen = new ::Imagen(Panel_Acerca_Izq);
     Imagen->setObjectName(QStringLiteral("Imagen"));
     Imagen->setGeometry(10, 10, 179, 206);
-    Imagen->setPicture(Recursos::leer(Recursos::Paisaje));
     Imagen->setSponge(70);
 
     Bevel2 = new QFrame(Panel_Acerca_Izq);
@@ -149,8 +148,6 @@ void Forma_Acerca::setupPanelDerecho()
     wwDBRichEdit1->setFrameShape(QFrame::NoFrame);
     wwDBRichEdit1->document()->setDocumentMargin(2);
     Apariencia::colorear(wwDBRichEdit1, Apariencia::CieloAzul, Qt::black);
-    wwDBRichEdit1->setAutoURLDetect(true);
-    wwDBRichEdit1->setHtml(QString::fromUtf8(NotaFuente).arg(QString::fromLatin1(Apariencia::FamiliaSansSerif)));
 
     const struct { const char *nombre; const char *rotulo; int arriba; } filas[] = {
         {"Label_Autor", "Autor:", 40},         {"Label_EMail", "E-Mail:", 59},
@@ -212,8 +209,20 @@ void Forma_Acerca::fijarAnchoExterior(int ancho)
     setFixedSize(ancho - anchoMarco(), AltoCliente);
 }
 
+void Forma_Acerca::cargarContenido()
+{
+    if (contenidoCargado)
+        return;
+    contenidoCargado = true;
+    Imagen->setPicture(Recursos::leer(Recursos::Paisaje));
+    wwDBRichEdit1->setAutoURLDetect(true);
+    wwDBRichEdit1->setHtml(QString::fromUtf8(NotaFuente).arg(QString::fromLatin1(Apariencia::FamiliaSansSerif)));
+}
+
 void Forma_Acerca::showEvent(QShowEvent *event)
 {
+    if (!event->spontaneous())
+        cargarContenido();
     QDialog::showEvent(event);
     if (!event->spontaneous())
         FormActivate();

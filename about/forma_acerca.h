@@ -12,6 +12,7 @@ class RichTextView;
 // The About dialog: created hidden at start and shown modally from the main window. It
 // opens narrow on a picture that assembles itself; its button widens it to show a note on
 // the source of the text and the contact rows, then closes it, the only way to close it.
+// The picture and the note, which most runs never show, are loaded on the first showing.
 class Forma_Acerca : public QDialog
 {
     Q_OBJECT
@@ -57,6 +58,8 @@ private:
     void fijarAnchoExterior(int ancho);
     // A timer tick waits while the picture has a frame not yet painted.
     void servirTick();
+    // Decodes the picture and lays out the note; once, before the first showing.
+    void cargarContenido();
 
     QFrame *Panel_Acerca_Izq = nullptr;
     ::Imagen *Imagen = nullptr;
@@ -73,4 +76,5 @@ private:
     QLabel *Muestra5 = nullptr;
     QLabel *Muestra6 = nullptr;
     QTimer *Timer1 = nullptr;
+    bool contenidoCargado = false;
 };

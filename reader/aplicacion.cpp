@@ -1,5 +1,7 @@
 #include "aplicacion.h"
 
+#include "apariencia.h"
+
 #include <QMessageBox>
 
 #include <exception>
@@ -8,6 +10,10 @@ Aplicacion::Aplicacion(int &argc, char **argv)
     : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("constitucion"));
+    // Every widget starts in the windows' face, tooltips and message boxes included; a
+    // line edit, for one, lays out its empty text before its parent's face reaches it,
+    // which would otherwise load the desktop's default face for nothing.
+    setFont(Apariencia::fuente());
 }
 
 bool Aplicacion::notify(QObject *receiver, QEvent *event)
