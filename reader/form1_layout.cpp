@@ -6,6 +6,7 @@
 #include "listaconbusqueda.h"
 #include "modeloestadisticas.h"
 #include "recursos.h"
+#include "resaltado_pestanas.h"
 #include "richtextview.h"
 #include "spinbutton.h"
 #include "vetotreewidget.h"
@@ -225,7 +226,7 @@ void Form1::setupCuerpo()
     PageControl1->setMinimumWidth(1);
     // The hand shows over the tabs and the page edges; each page brings back the arrow.
     PageControl1->setCursor(Qt::PointingHandCursor);
-    PageControl1->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab:hover { color: rgb(0, 0, 255); }"));
+    new ResaltadoPestanas(PageControl1->tabBar(), Apariencia::Azul);
     setupPaginaIndice();
     setupPaginaReferencias();
     setupPaginaEstadisticas();

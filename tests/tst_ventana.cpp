@@ -338,9 +338,16 @@ void TstVentana::tabs_highlightUnderMouse()
     const QRect referencias = pestanas->tabRect(1);
     ratonSobre(nullptr);
     const QImage antes = pestanas->grab(referencias).toImage();
+    const QImage estadisticasAntes = pestanas->grab(pestanas->tabRect(2)).toImage();
     QTest::mouseMove(pestanas, referencias.center());
     const QImage encima = pestanas->grab(referencias).toImage();
     QVERIFY2(encima != antes, "the tab under the mouse looks the same");
+    // Moving on to the next tab takes the highlight with it; leaving the bar takes it away.
+    QTest::mouseMove(pestanas, pestanas->tabRect(2).center());
+    QCOMPARE(pestanas->grab(referencias).toImage(), antes);
+    QVERIFY(pestanas->grab(pestanas->tabRect(2)).toImage() != estadisticasAntes);
+    QTest::mouseMove(pestanas, referencias.center());
+    QCOMPARE(pestanas->grab(referencias).toImage(), encima);
     ratonSobre(nullptr);
     QCOMPARE(pestanas->grab(referencias).toImage(), antes);
 }
