@@ -23,6 +23,7 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
 
 using namespace UnitM01;
 
@@ -62,6 +63,20 @@ void Form1::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
+void Form1::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    if (estadisticasPendientes)
+        QTimer::singleShot(0, this, &Form1::llenarEstadisticasPendientes);
+}
+
+bool Form1::eventFilter(QObject *objeto, QEvent *evento)
+{
+    if (objeto == ListView1 && evento->type() == QEvent::Show)
+        llenarEstadisticasPendientes();
+    return QWidget::eventFilter(objeto, evento);
+}
+
 void Form1::FormActivate()
 {
     Indice_Visible = true;
@@ -78,7 +93,7 @@ void Form1::FormActivate()
         PageControl1->setCurrentWidget(Pagina_Indice);
     }
     Llenar_Indice();
-    Llenar_Estadisticas();
+    estadisticasPendientes = true; // Llenar_Estadisticas, without holding back the first frame
     Mover_A_Entrada(1);
 }
 
@@ -171,6 +186,7 @@ void Form1::connectHandlers()
     connect(ListBox2, &ListaConBusqueda::elegido, this, &Form1::ListBox2Click);
     connect(PageControl1, &QTabWidget::currentChanged, this, &Form1::PageControl1Change);
     connect(ListView1->horizontalHeader(), &QHeaderView::sectionClicked, this, &Form1::ListView1ColumnClick);
+    ListView1->installEventFilter(this);
 }
 
 void Form1::Boton_Menu_Indice_Click()

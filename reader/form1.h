@@ -84,6 +84,8 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
 
 private:
     void setupBandaMenu();
@@ -98,6 +100,11 @@ private:
     void connectHandlers();
 
     bool activado = false; // FormActivate runs once, on the first showing
+
+    // The activation leaves the statistics list to be filled once the first frame is on
+    // screen, or at once if the list is shown before that.
+    void llenarEstadisticasPendientes();
+    bool estadisticasPendientes = false;
 
     // Top band
     QFrame *Panel_Menu = nullptr;

@@ -5,16 +5,22 @@
 #include "palabras.h"
 #include "unitm01.h"
 
+#include <QHash>
 #include <QTableView>
 
 using namespace UnitM01;
 
 namespace {
 
-// Decimal text of a count with "0" in front up to three characters.
+// Decimal text of a count with "0" in front up to three characters. The texts are made
+// once and shared: the thousands of rows hold a few hundred different counts.
 QString conCeros(int cuenta)
 {
-    return QString::number(cuenta).rightJustified(3, QLatin1Char('0'));
+    static QHash<int, QString> hechos;
+    auto texto = hechos.constFind(cuenta);
+    if (texto == hechos.constEnd())
+        texto = hechos.insert(cuenta, QString::number(cuenta).rightJustified(3, QLatin1Char('0')));
+    return *texto;
 }
 
 } // namespace
@@ -22,8 +28,9 @@ QString conCeros(int cuenta)
 void Form1::Llenar_Estadisticas()
 {
     // The rows reach the view all at once: one reset instead of thousands of insertions.
-    Modelo_Estadisticas->empezarLlenado();
-    for (const Cabeza_Palabra &c : recorrerCabezas())
+    const QList<Cabeza_Palabra> cabezas = recorrerCabezas();
+    Modelo_Estadisticas->empezarLlenado(cabezas.size());
+    for (const Cabeza_Palabra &c : cabezas)
         Agregar_Estadistica(c.palabra, c.articulos, c.veces);
     Modelo_Estadisticas->terminarLlenado();
 }
@@ -33,8 +40,17 @@ void Form1::Agregar_Estadistica(const QString &palabra, int articulos, int veces
     Modelo_Estadisticas->agregar({{palabra, conCeros(articulos), conCeros(veces)}});
 }
 
+void Form1::llenarEstadisticasPendientes()
+{
+    if (!estadisticasPendientes)
+        return;
+    estadisticasPendientes = false;
+    Llenar_Estadisticas();
+}
+
 void Form1::ListView1ColumnClick(int columna)
 {
+    llenarEstadisticasPendientes();
     Columna_Orden = columna;
     Modelo_Estadisticas->ordenar(
         [this](const FilaEstadistica &a, const FilaEstadistica &b) { return ListView1Compare(a, b); });

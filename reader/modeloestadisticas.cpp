@@ -14,10 +14,11 @@ ModeloEstadisticas::ModeloEstadisticas(QObject *parent)
 {
 }
 
-void ModeloEstadisticas::empezarLlenado()
+void ModeloEstadisticas::empezarLlenado(qsizetype previstas)
 {
     beginResetModel();
     filas.clear();
+    filas.reserve(previstas);
 }
 
 void ModeloEstadisticas::agregar(FilaEstadistica fila)

@@ -21,9 +21,9 @@ public:
     explicit ModeloEstadisticas(QObject *parent = nullptr);
     Q_DISABLE_COPY_MOVE(ModeloEstadisticas)
 
-    // Filling: empezarLlenado() removes every row, agregar() appends one, terminarLlenado()
-    // shows them all at once.
-    void empezarLlenado();
+    // Filling: empezarLlenado() removes every row and makes room for the rows foreseen,
+    // agregar() appends one, terminarLlenado() shows them all at once.
+    void empezarLlenado(qsizetype previstas = 0);
     void agregar(FilaEstadistica fila);
     void terminarLlenado();
 

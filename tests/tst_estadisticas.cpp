@@ -5,6 +5,7 @@
 #include "unitm01.h"
 
 #include <QHeaderView>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 
@@ -20,6 +21,7 @@ private slots:
     void init();
     void cleanup();
     void activation_fillsEveryWordInConcordanceOrder();
+    void fill_waitsForFirstFrameUnlessListIsShown();
     void view_isReadOnlyReportWithThreeColumns();
     void headingClick_sorts_data();
     void headingClick_sorts();
@@ -54,6 +56,8 @@ void TstEstadisticas::init()
     ventana = std::make_unique<Form1>();
     ventana->show();
     QVERIFY(QTest::qWaitForWindowExposed(ventana.get()));
+    // The list fills itself right after the first frame.
+    QTRY_COMPARE(vista()->model()->rowCount(), 4204);
 }
 
 void TstEstadisticas::cleanup()
@@ -74,6 +78,28 @@ void TstEstadisticas::activation_fillsEveryWordInConcordanceOrder()
     for (int r = 0; r < m->rowCount(); ++r)
         QCOMPARE(m->index(r, 0).data().toString(), cabezas[r].palabra);
     QCOMPARE(UnitM01::Columna_Orden, 0);
+}
+
+// The 4,204 rows never hold back the window's first frame, but nobody ever sees the list
+// unfilled: shown before that frame, it fills at once.
+void TstEstadisticas::fill_waitsForFirstFrameUnlessListIsShown()
+{
+    for (const bool mirarAntes : {false, true}) {
+        Form1 otra;
+        auto *const lista = otra.findChild<QTableView *>(u"ListView1"_s);
+        otra.show(); // activates it
+        QCOMPARE(lista->model()->rowCount(), 0);
+        if (mirarAntes) {
+            otra.findChild<QTabWidget *>(u"PageControl1"_s)->setCurrentWidget(lista->parentWidget());
+            QVERIFY(lista->isVisible());
+            QCOMPARE(lista->model()->rowCount(), 4204);
+        } else {
+            QVERIFY(QTest::qWaitForWindowExposed(&otra));
+            QTRY_COMPARE(lista->model()->rowCount(), 4204);
+            QVERIFY(!lista->isVisible());
+        }
+        QCOMPARE(lista->model()->index(0, 0).data().toString(), u"Abandono"_s);
+    }
 }
 
 void TstEstadisticas::view_isReadOnlyReportWithThreeColumns()
