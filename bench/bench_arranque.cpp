@@ -1,9 +1,10 @@
 // Start-up time and peak memory of the whole program, side by side with the smallest
-// Qt Widgets program, both run as fresh processes on a private Xvfb server.
+// Qt Widgets program (an empty window) and with that window showing one line of text,
+// all run as fresh processes on a private Xvfb server.
 // Time: from just before the process is spawned to its first painted frame (the child
 // reports the monotonic clock then, see primer_cuadro.h). Memory: the child's peak
 // resident set (ru_maxrss). Prints the medians of N runs of each (default 15, taken
-// in turns after one warm-up run each) and the ratios program / minimal.
+// in turns after one warm-up run each) and the ratios program / yardstick.
 //     bench_arranque [runs]
 #include <algorithm>
 #include <cerrno>
@@ -128,8 +129,16 @@ int main(int argc, char **argv)
 {
     const int corridas = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
     const std::string carpeta = carpetaPropia();
-    const std::string lector = carpeta + "/arranque_lector";
-    const std::string minimo = carpeta + "/arranque_minimo";
+    struct Programa {
+        const char *archivo;
+        const char *rotulo;
+        std::vector<double> tiempos, memorias;
+    };
+    Programa programas[] = {
+        {"arranque_lector", "constitucion (main window)", {}, {}},
+        {"arranque_minimo", "minimal Qt Widgets window", {}, {}},
+        {"arranque_texto", "minimal window, one text line", {}, {}},
+    };
 
     pid_t xvfb = 0;
     const std::string pantalla = "DISPLAY=" + iniciarXvfb(&xvfb);
@@ -145,24 +154,27 @@ int main(int argc, char **argv)
         entorno.push_back(v.data());
     entorno.push_back(nullptr);
 
-    medir(lector, entorno); // warm-up: libraries, fonts and the X server's first client
-    medir(minimo, entorno);
-    std::vector<double> tLector, mLector, tMinimo, mMinimo;
+    // Warm-up: libraries, fonts and the X server's first client.
+    for (const Programa &p : programas)
+        medir(carpeta + "/" + p.archivo, entorno);
     for (int i = 0; i < corridas; ++i) {
-        const Medida a = medir(lector, entorno);
-        const Medida b = medir(minimo, entorno);
-        tLector.push_back(a.milisegundos);
-        mLector.push_back(a.mib);
-        tMinimo.push_back(b.milisegundos);
-        mMinimo.push_back(b.mib);
+        for (Programa &p : programas) {
+            const Medida m = medir(carpeta + "/" + p.archivo, entorno);
+            p.tiempos.push_back(m.milisegundos);
+            p.memorias.push_back(m.mib);
+        }
     }
     kill(xvfb, SIGTERM);
     waitpid(xvfb, nullptr, 0);
 
-    const double tl = mediana(tLector), tm = mediana(tMinimo), ml = mediana(mLector), mm = mediana(mMinimo);
-    std::printf("medians of %d runs            first frame    peak memory\n", corridas);
-    std::printf("constitucion (main window)   %8.1f ms    %8.1f MiB\n", tl, ml);
-    std::printf("minimal Qt Widgets window    %8.1f ms    %8.1f MiB\n", tm, mm);
-    std::printf("ratio                        %8.2f x     %8.2f x\n", tl / tm, ml / mm);
+    std::printf("medians of %d runs               first frame    peak memory\n", corridas);
+    for (const Programa &p : programas)
+        std::printf("%-31s %8.1f ms    %8.1f MiB\n", p.rotulo, mediana(p.tiempos), mediana(p.memorias));
+    const Programa &lector = programas[0];
+    for (const Programa *vara : {&programas[1], &programas[2]}) {
+        std::printf("ratio to the %-18s %8.2f x     %8.2f x\n", vara == &programas[1] ? "empty window" : "text-line window",
+                    mediana(lector.tiempos) / mediana(vara->tiempos),
+                    mediana(lector.memorias) / mediana(vara->memorias));
+    }
     return 0;
 }
