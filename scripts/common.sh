@@ -34,6 +34,11 @@ configure_and_build() {
     cmake --build "$ROOT/$dir" --parallel "$(nproc)"
 }
 
+# The tree built with AddressSanitizer and UndefinedBehaviorSanitizer, in build-asan/.
+build_sanitized() {
+    configure_and_build build-asan -DCONSTITUCION_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-g -O1"
+}
+
 # Sanitizer settings for running a CONSTITUCION_SANITIZE build: every report ends the
 # process with a failure; leaks inside Qt's and the system's libraries are suppressed.
 sanitizer_environment() {
