@@ -2,6 +2,7 @@
 // the animation's frames, the refused closes, widening and closing, a second showing,
 // the link labels and hover colours.
 #include "esponja.h"
+#include "esponja_esperada.h"
 #include "form1.h"
 #include "forma_acerca.h"
 #include "imagen.h"
@@ -36,18 +37,6 @@ quint32 estadoTras(quint32 estado, qint64 draws)
     const quint32 resultado = Esponja::Estado_Generador();
     Esponja::Fijar_Estado_Generador(guardado);
     return resultado;
-}
-
-QImage esperado(const QImage &picture, int cantidad, quint32 estado)
-{
-    MapaDeBits mapa;
-    mapa.Redimensionar(picture.width(), picture.height());
-    mapa.Copiar(picture.convertToFormat(QImage::Format_BGR888));
-    const quint32 guardado = Esponja::Estado_Generador();
-    Esponja::Fijar_Estado_Generador(estado);
-    Esponja::Aplicar_Esponja(mapa.Filas(), mapa.Ancho(), mapa.Alto(), cantidad);
-    Esponja::Fijar_Estado_Generador(guardado);
-    return mapa.Imagen().copy();
 }
 
 // Records every frame the picture widget draws: the amount in force and the pixels.
@@ -215,7 +204,7 @@ void TstFormaAcerca::animation_drawsSeventyThenEveryAmountDownToZero()
     const QImage picture = imagen()->Picture();
     for (int k = 0; k < cantidades.size(); ++k) {
         const quint32 estado = estadoTras(inicio, qint64(k) * 3 * Pixeles);
-        QVERIFY2(pintadas.cuadros[k] == esperado(picture, cantidades[k], estado),
+        QVERIFY2(pintadas.cuadros[k] == esponjaEsperada(picture, cantidades[k], estado),
                  qPrintable(QStringLiteral("frame %1 (amount %2)").arg(k).arg(cantidades[k])));
     }
     // 30 scattered renders; the frame for 0 draws nothing and the final 0 renders nothing.

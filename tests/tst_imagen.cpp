@@ -1,6 +1,7 @@
 // The picture widget: compare-and-store amount, the lazy build on the first paint, a render
 // from the picture on every new amount, and paints that copy the working bitmap 1:1.
 #include "esponja.h"
+#include "esponja_esperada.h"
 #include "imagen.h"
 
 #include <QPainter>
@@ -15,17 +16,9 @@ QImage cuadro(const MapaDeBits &mapa)
     return mapa.Imagen().copy().convertToFormat(QImage::Format_RGB32);
 }
 
-// The picture sponged with the amount from the given generator state, on plain memory.
 QImage esperado(const QImage &picture, int cantidad, quint32 estado)
 {
-    MapaDeBits mapa;
-    mapa.Redimensionar(picture.width(), picture.height());
-    mapa.Copiar(picture.convertToFormat(QImage::Format_BGR888));
-    const quint32 guardado = Esponja::Estado_Generador();
-    Esponja::Fijar_Estado_Generador(estado);
-    Esponja::Aplicar_Esponja(mapa.Filas(), mapa.Ancho(), mapa.Alto(), cantidad);
-    Esponja::Fijar_Estado_Generador(guardado);
-    return cuadro(mapa);
+    return esponjaEsperada(picture, cantidad, estado).convertToFormat(QImage::Format_RGB32);
 }
 
 QImage dibujo(int ancho, int alto)
