@@ -4,9 +4,13 @@
 #include "forma_acerca.h"
 #include "primer_cuadro.h"
 
+#include <thread>
+
 int main(int argc, char **argv)
 {
+    std::thread fuentes(precargarFuentes); // on another core while the display is reached
     Aplicacion aplicacion(argc, argv);
+    fuentes.join();
     Form1 form1;
     Forma_Acerca formaAcerca;
     PrimerCuadro cuadro(&form1);

@@ -4,6 +4,8 @@
 
 #include <QMessageBox>
 
+#include <fontconfig/fontconfig.h>
+
 #include <exception>
 
 Aplicacion::Aplicacion(int &argc, char **argv)
@@ -36,4 +38,9 @@ QString textoError(const QString &mensaje)
 void mostrarError(const QString &mensaje)
 {
     QMessageBox::critical(nullptr, QString::fromUtf8(TituloAplicacion), textoError(mensaje), QMessageBox::Ok);
+}
+
+void precargarFuentes()
+{
+    FcInit();
 }

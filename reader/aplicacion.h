@@ -15,6 +15,11 @@ public:
 
 inline constexpr char TituloAplicacion[] = "Constitución";
 
+// Loads the font configuration (fontconfig's files and caches). Run on another thread
+// while the application connects to the window system, it spares the first text laid out
+// that wait.
+void precargarFuentes();
+
 // The text shown for an error: a full stop added when it does not end in one.
 QString textoError(const QString &mensaje);
 

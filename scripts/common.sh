@@ -6,7 +6,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # Debian packages the program, its tests and its benchmarks need.
 PACKAGES=(
     cmake g++ ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev
     libbenchmark-dev
     fonts-liberation2
     xvfb xauth x11-utils xdotool imagemagick
