@@ -124,6 +124,7 @@ void Form1::setupBandaMenu()
         columna->addWidget(*c.digito, 0, Qt::AlignHCenter | Qt::AlignTop);
         *c.giro = crear<SpinButton>(*c.panel, c.nombreGiro);
         (*c.giro)->setFixedSize(21, 21);
+        (*c.giro)->setFlechas(Recursos::imagen(Recursos::FlechaArriba), Recursos::imagen(Recursos::FlechaAbajo));
         columna->addWidget(*c.giro, 0, Qt::AlignHCenter | Qt::AlignTop);
         columna->addStretch();
         selector->addWidget(*c.panel);

@@ -64,6 +64,7 @@ private slots:
     void pictures_haveDesignedSizeAtBothScales_data();
     void pictures_haveDesignedSizeAtBothScales();
     void windowIcon_is32x32In16Colours();
+    void spinHalves_showArrowPictures();
     void pushButton_hoverColoursAndLeaveRestoresFace_data();
     void pushButton_hoverColoursAndLeaveRestoresFace();
     void disabledButton_doesNotLightUp();
@@ -388,6 +389,36 @@ void TstVentana::pictures_haveDesignedSizeAtBothScales()
             diferencia += qAbs(qAlpha(original.pixel(x, y)) - qAlpha(comparable.pixel(x, y)));
     QVERIFY2(diferencia / (lado.width() * lado.height()) < 48,
              qPrintable(QStringLiteral("mean alpha difference %1").arg(diferencia / (lado.width() * lado.height()))));
+}
+
+// Each half of a spin button shows its 9 x 6 arrow picture centred on it, one pixel lower
+// and to the right while the half is held down.
+void TstVentana::spinHalves_showArrowPictures()
+{
+    QWidget *const giro = widget<QWidget>(QStringLiteral("SpinButton1"));
+    QCOMPARE(giro->size(), QSize(21, 21));
+    const auto muestra = [giro](const char *ruta, QPoint origen) {
+        const QImage flecha = Recursos::leer(ruta).convertToFormat(QImage::Format_ARGB32);
+        const QImage vista = giro->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < flecha.height(); ++y) {
+            for (int x = 0; x < flecha.width(); ++x) {
+                const bool trazo = qAlpha(flecha.pixel(x, y)) > 0;
+                const bool negro = vista.pixel(origen + QPoint(x, y)) == qRgb(0, 0, 0);
+                if (trazo != negro)
+                    return false;
+            }
+        }
+        return true;
+    };
+    QVERIFY(muestra(Recursos::FlechaArriba, {6, 2}));
+    QVERIFY(muestra(Recursos::FlechaAbajo, {6, 12}));
+    QVERIFY(!muestra(Recursos::FlechaArriba, {7, 3}));
+
+    QTest::mousePress(giro, Qt::LeftButton, {}, QPoint(10, 5));
+    QVERIFY(muestra(Recursos::FlechaArriba, {7, 3}));
+    QVERIFY(muestra(Recursos::FlechaAbajo, {6, 12}));
+    QTest::mouseRelease(giro, Qt::LeftButton, {}, QPoint(10, 5));
+    QVERIFY(muestra(Recursos::FlechaArriba, {6, 2}));
 }
 
 void TstVentana::windowIcon_is32x32In16Colours()

@@ -19,6 +19,13 @@ SpinButton::SpinButton(QWidget *parent)
     connect(&repeticion, &QTimer::timeout, this, &SpinButton::repetir);
 }
 
+void SpinButton::setFlechas(const QIcon &arriba, const QIcon &abajo)
+{
+    flechaArriba = arriba;
+    flechaAbajo = abajo;
+    update();
+}
+
 QSize SpinButton::sizeHint() const
 {
     return {21, 21};
@@ -103,20 +110,12 @@ void SpinButton::paintEvent(QPaintEvent *)
         boton.state |= (pulsada == mitad && encima) ? QStyle::State_Sunken : QStyle::State_Raised;
         p.drawControl(QStyle::CE_PushButtonBevel, boton);
 
-        // A 9 x 6 triangle, one pixel lower and to the right while the half is held.
+        // The half's 9 x 6 picture, one pixel lower and to the right while the half is held.
         const int desplazamiento = (pulsada == mitad && encima) ? 1 : 0;
         const QRect r = boton.rect;
-        const int x = r.left() + (r.width() - AnchoFlecha) / 2 + desplazamiento;
-        const int y = r.top() + (r.height() - AltoFlecha) / 2 + desplazamiento;
-        QPolygon flecha;
-        if (mitad == Mitad::Arriba)
-            flecha << QPoint(x, y + AltoFlecha - 1) << QPoint(x + AnchoFlecha - 1, y + AltoFlecha - 1)
-                   << QPoint(x + AnchoFlecha / 2, y + AltoFlecha - 1 - AnchoFlecha / 2);
-        else
-            flecha << QPoint(x, y) << QPoint(x + AnchoFlecha - 1, y) << QPoint(x + AnchoFlecha / 2, y + AnchoFlecha / 2);
-        p.setPen(Qt::NoPen);
-        p.setBrush(isEnabled() ? palette().color(QPalette::ButtonText)
-                               : palette().color(QPalette::Disabled, QPalette::ButtonText));
-        p.drawPolygon(flecha);
+        const QRect lugar(r.left() + (r.width() - AnchoFlecha) / 2 + desplazamiento,
+                          r.top() + (r.height() - AltoFlecha) / 2 + desplazamiento, AnchoFlecha, AltoFlecha);
+        (mitad == Mitad::Arriba ? flechaArriba : flechaAbajo)
+            .paint(&p, lugar, Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
     }
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QIcon>
 #include <QTimer>
 #include <QWidget>
 
 // Two halves, up and down, each raising its own click: once when the left button is
 // released over the half it was pressed on and, while it is held, 400 ms after the press
 // and then every 100 ms for as long as the pointer stays over that half. Never takes focus.
+// Each half shows a 9 x 6 arrow picture centred on it.
 class SpinButton : public QWidget
 {
     Q_OBJECT
@@ -16,6 +18,9 @@ public:
 
     static constexpr int PrimeraRepeticionMs = 400;
     static constexpr int RepeticionMs = 100;
+
+    // The pictures of the up and down halves.
+    void setFlechas(const QIcon &arriba, const QIcon &abajo);
 
     QSize sizeHint() const override;
 
@@ -36,6 +41,8 @@ private:
     void emitir(Mitad mitad);
     void repetir();
 
+    QIcon flechaArriba;
+    QIcon flechaAbajo;
     QTimer repeticion;
     Mitad pulsada = Mitad::Ninguna;    // the half the button went down on
     bool encima = false;               // the pointer is over that half now
