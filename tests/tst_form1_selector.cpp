@@ -28,6 +28,8 @@ private slots:
     void held_repeatsAfter400ThenEvery100();
     void held_pausesOffTheHalfAndResumesOnIt();
     void release_offTheHalfRaisesNoClick();
+    void held_endsWhenHiddenOrReleasedElsewhere_data();
+    void held_endsWhenHiddenOrReleasedElsewhere();
     void spinButtons_neverTakeFocus();
 
 private:
@@ -184,6 +186,44 @@ void TstForm1Selector::release_offTheHalfRaisesNoClick()
     QCOMPARE(mostrado(), QStringLiteral("300/99"));
     QTest::mouseClick(centenas, Qt::RightButton, {}, abajo());
     QCOMPARE(bajadas.size(), 1);
+}
+
+void TstForm1Selector::held_endsWhenHiddenOrReleasedElsewhere_data()
+{
+    QTest::addColumn<bool>("ocultar");
+    // The window hidden under the held button, as the About dialog does when a key opens it.
+    QTest::newRow("window hidden") << true;
+    // The release reaching another widget (a modal window, a grab elsewhere).
+    QTest::newRow("released elsewhere") << false;
+}
+
+// A hold lasts only while the button is held over a shown spin: once the window is hidden
+// or the mouse button comes up elsewhere, no more clicks come, however long one waits.
+void TstForm1Selector::held_endsWhenHiddenOrReleasedElsewhere()
+{
+    QFETCH(bool, ocultar);
+    SpinButton *unidades = giro(3);
+    QSignalSpy subidas(unidades, &SpinButton::upClick);
+    QTest::mousePress(unidades, Qt::LeftButton, {}, arriba());
+    QTRY_VERIFY_WITH_TIMEOUT(subidas.size() >= 1, 2000);
+    if (ocultar)
+        ventana->hide();
+    else
+        QTest::mouseRelease(ventana->findChild<QWidget *>(QStringLiteral("StaticText1")), Qt::LeftButton);
+    const qsizetype hechas = subidas.size();
+    const QString digitos = mostrado();
+    QTest::qWait(400);
+    if (ocultar) {
+        ventana->show();
+        QVERIFY(QTest::qWaitForWindowExposed(ventana.get()));
+        QTest::qWait(300);
+        QTest::mouseRelease(unidades, Qt::LeftButton, {}, arriba());
+    }
+    QCOMPARE(subidas.size(), hechas);
+    QCOMPARE(mostrado(), digitos);
+    // The next press starts afresh.
+    pulsar(3, true);
+    QCOMPARE(subidas.size(), hechas + 1);
 }
 
 void TstForm1Selector::spinButtons_neverTakeFocus()

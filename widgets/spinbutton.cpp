@@ -1,5 +1,6 @@
 #include "spinbutton.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -82,19 +83,36 @@ void SpinButton::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton || pulsada == Mitad::Ninguna)
         return;
-    repeticion.stop();
     const Mitad mitad = pulsada;
     const bool soltadaEncima = mitadEn(event->position().toPoint()) == mitad;
+    soltar();
+    if (soltadaEncima)
+        emitir(mitad);
+}
+
+void SpinButton::hideEvent(QHideEvent *event)
+{
+    // A hidden spin gets no release: its hold ends here.
+    soltar();
+    QWidget::hideEvent(event);
+}
+
+void SpinButton::soltar()
+{
+    repeticion.stop();
     pulsada = Mitad::Ninguna;
     encima = false;
     update();
-    if (soltadaEncima)
-        emitir(mitad);
 }
 
 // The timer keeps its pace while the pointer is away; a tick only counts over the half.
 void SpinButton::repetir()
 {
+    // The button came up where this spin could not see it (another window took the release).
+    if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+        soltar();
+        return;
+    }
     repeticion.setInterval(RepeticionMs);
     if (encima)
         emitir(pulsada);

@@ -6,7 +6,8 @@
 
 // Two halves, up and down, each raising its own click: once when the left button is
 // released over the half it was pressed on and, while it is held, 400 ms after the press
-// and then every 100 ms for as long as the pointer stays over that half. Never takes focus.
+// and then every 100 ms for as long as the pointer stays over that half. A hold ends when the
+// button comes up, wherever that is, or when the spin is hidden. Never takes focus.
 // Each half shows a 9 x 6 arrow picture centred on it.
 class SpinButton : public QWidget
 {
@@ -33,6 +34,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     enum class Mitad { Ninguna, Arriba, Abajo };
@@ -40,6 +42,7 @@ private:
     QRect rectangulo(Mitad mitad) const;
     void emitir(Mitad mitad);
     void repetir();
+    void soltar(); // ends a hold: no half pressed, no repetition
 
     QIcon flechaArriba;
     QIcon flechaAbajo;
