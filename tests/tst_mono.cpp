@@ -625,6 +625,8 @@ void TstMono::abrirAcerca()
         return;
     pasosAcerca = 1 + int(azar.bounded(25));
     anotar(QStringLiteral("open the About dialog for %1 steps").arg(pasosAcerca));
+    // The window as the reader sees it: layout changes still queued take effect first.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     const QString antes = estadoVisible();
     // The dialog may run its own modal loop inside this click: the watchdog timer serves it.
     QTest::mouseClick(boton, Qt::LeftButton, {}, puntoEn(boton));
