@@ -221,11 +221,11 @@ void Forma_Acerca::cargarContenido()
 
 void Forma_Acerca::showEvent(QShowEvent *event)
 {
-    if (!event->spontaneous())
-        cargarContenido();
     QDialog::showEvent(event);
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
+        cargarContenido();
         FormActivate();
+    }
 }
 
 bool Forma_Acerca::eventFilter(QObject *objeto, QEvent *evento)

@@ -97,7 +97,6 @@ QList<int> Postings(int cabeza, TablaPalabras tabla)
 QList<Cabeza_Palabra> recorrerCabezas(TablaPalabras tabla)
 {
     QList<Cabeza_Palabra> cabezas;
-    cabezas.reserve(std::count_if(tabla.begin() + std::min<std::size_t>(1, tabla.size()), tabla.end(), esCabeza));
     for (std::size_t i = 1; i < tabla.size(); ++i) {
         if (esCabeza(tabla[i]))
             cabezas.append(Analizar_Cabeza(tabla[i]));
