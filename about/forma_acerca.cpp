@@ -1,6 +1,7 @@
 #include "forma_acerca.h"
 
 #include "apariencia.h"
+#include "botonplano.h"
 #include "imagen.h"
 #include "recursos.h"
 #include "richtextview.h"
@@ -13,7 +14,6 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 #include <QTextDocument>
@@ -74,7 +74,9 @@ Forma_Acerca::Forma_Acerca(QWidget *parent)
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1);
+    // 16 ms rather than 1: the 31 ticks then take about half a second, so the picture is
+    // seen assembling instead of flickering into place in a few tens of milliseconds.
+    Timer1->setInterval(16);
     Timer1->setTimerType(Qt::PreciseTimer);
 
     // Centred at full width; activation then narrows it, leaving it left of the centre.
@@ -111,16 +113,14 @@ void Forma_Acerca::setupPanelIzquierdo()
     Bevel2->setObjectName(QStringLiteral("Bevel2"));
     Bevel2->setGeometry(10, 216, 179, 9);
 
-    Boton_Flecha = new QPushButton(Panel_Acerca_Izq);
+    // The main window's flat button, so that both windows share one hover look.
+    Boton_Flecha = new BotonPlano(Panel_Acerca_Izq);
     Boton_Flecha->setObjectName(QStringLiteral("Boton_Flecha"));
     Boton_Flecha->setGeometry(10, 225, 179, 57);
     Boton_Flecha->setText(QStringLiteral("Acerca de..."));
     Boton_Flecha->setIcon(Recursos::imagen(Recursos::Flecha));
     Boton_Flecha->setIconSize(QSize(32, 32));
-    // The picture to the right of the caption.
-    Boton_Flecha->setLayoutDirection(Qt::RightToLeft);
-    Boton_Flecha->setCursor(Qt::PointingHandCursor);
-    Boton_Flecha->setAutoFillBackground(true);
+    Boton_Flecha->setImagenALaDerecha(true);
 
     Bevel1 = new QFrame(this);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
@@ -194,7 +194,6 @@ void Forma_Acerca::connectHandlers()
 {
     connect(Boton_Flecha, &QPushButton::clicked, this, &Forma_Acerca::Boton_FlechaClick);
     connect(Timer1, &QTimer::timeout, this, &Forma_Acerca::servirTick);
-    Boton_Flecha->installEventFilter(this);
 }
 
 int Forma_Acerca::anchoMarco() const
@@ -228,17 +227,29 @@ void Forma_Acerca::showEvent(QShowEvent *event)
     }
 }
 
+void Forma_Acerca::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    // The window manager may minimise the dialog although it offers no button for it.
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        QTimer::singleShot(0, this, &Forma_Acerca::restaurarSiMinimizada);
+}
+
+void Forma_Acerca::restaurarSiMinimizada()
+{
+    if (!isVisible() || !isMinimized())
+        return;
+    showNormal();
+    raise();
+    activateWindow();
+}
+
 bool Forma_Acerca::eventFilter(QObject *objeto, QEvent *evento)
 {
     const QEvent::Type tipo = evento->type();
     const bool entra = tipo == QEvent::Enter;
     const bool sale = tipo == QEvent::Leave;
-    if (objeto == Boton_Flecha) {
-        if (entra)
-            MouseEnter();
-        else if (sale)
-            MouseLeave();
-    } else if (objeto == MyMailAddress || objeto == MyWebAddress) {
+    if (objeto == MyMailAddress || objeto == MyWebAddress) {
         const bool correo = objeto == MyMailAddress;
         if (entra)
             correo ? MyMailAddressMouseEnter() : MyWebAddressMouseEnter();
@@ -357,18 +368,4 @@ void Forma_Acerca::MyWebAddressMouseEnter()
 void Forma_Acerca::MyWebAddressMouseLeave()
 {
     Apariencia::colorear(MyWebAddress, Apariencia::Granate, Apariencia::Blanco);
-}
-
-void Forma_Acerca::MouseEnter()
-{
-    QPalette p = Boton_Flecha->palette();
-    p.setColor(QPalette::Button, Apariencia::ResaltadoBoton);
-    Boton_Flecha->setPalette(p);
-}
-
-void Forma_Acerca::MouseLeave()
-{
-    QPalette p = Boton_Flecha->palette();
-    p.setColor(QPalette::Button, palette().color(QPalette::Button));
-    Boton_Flecha->setPalette(p);
 }

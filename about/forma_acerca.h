@@ -2,10 +2,10 @@
 
 #include <QDialog>
 
+class BotonPlano;
 class Imagen;
 class QFrame;
 class QLabel;
-class QPushButton;
 class QTimer;
 class RichTextView;
 
@@ -39,8 +39,6 @@ public:
     void MyMailAddressMouseLeave();
     void MyWebAddressMouseEnter();
     void MyWebAddressMouseLeave();
-    void MouseEnter();
-    void MouseLeave();
     void Iniciar_Fundido();
 
     // Escape and every other rejection pass through FormCloseQuery.
@@ -48,6 +46,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *objeto, QEvent *evento) override;
 
 private:
@@ -60,11 +59,13 @@ private:
     void servirTick();
     // Decodes the picture and lays out the note; once, before the first showing.
     void cargarContenido();
+    // A minimised dialog comes straight back: the main window is hidden while it runs.
+    void restaurarSiMinimizada();
 
     QFrame *Panel_Acerca_Izq = nullptr;
     ::Imagen *Imagen = nullptr;
     QFrame *Bevel2 = nullptr;
-    QPushButton *Boton_Flecha = nullptr;
+    BotonPlano *Boton_Flecha = nullptr;
     QFrame *Bevel1 = nullptr;
     QFrame *Panel_Acerca_Der = nullptr;
     RichTextView *wwDBRichEdit1 = nullptr;

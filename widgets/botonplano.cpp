@@ -12,6 +12,7 @@ namespace {
 
 constexpr int MargenImagen = 4; // space above the picture
 constexpr int Bisel = 2;        // raised or sunken edge
+constexpr int EspacioImagen = 4; // between the caption and a picture to its right
 
 } // namespace
 
@@ -59,10 +60,22 @@ void BotonPlano::MouseLeave()
     setColor(Apariencia::caraBoton());
 }
 
+void BotonPlano::setImagenALaDerecha(bool derecha)
+{
+    if (derecha == imagenALaDerecha)
+        return;
+    imagenALaDerecha = derecha;
+    updateGeometry();
+    update();
+}
+
 QSize BotonPlano::sizeHint() const
 {
     const QSize imagen = icon().isNull() ? QSize() : iconSize();
     const QSize texto = fontMetrics().size(0, text());
+    if (imagenALaDerecha)
+        return {texto.width() + EspacioImagen + imagen.width() + 4 * Bisel,
+                qMax(texto.height(), imagen.height()) + 2 * Bisel};
     return {qMax(imagen.width(), texto.width()) + 4 * Bisel,
             imagen.height() + MargenImagen + texto.height() + 2 * Bisel};
 }
@@ -80,7 +93,17 @@ void BotonPlano::paintEvent(QPaintEvent *)
     // A sunken button shows its contents one pixel down and right, as if pushed in.
     const QPoint empuje = hundido ? QPoint(1, 1) : QPoint();
     QRect resto = marco.adjusted(Bisel, Bisel, -Bisel, -Bisel).translated(empuje);
-    if (!icon().isNull()) {
+    if (!icon().isNull() && imagenALaDerecha) {
+        // Caption and picture side by side, the pair centred in the button.
+        const QSize lado = iconSize();
+        const int anchoTexto = text().isEmpty() ? 0 : fontMetrics().horizontalAdvance(text());
+        const int espacio = text().isEmpty() ? 0 : EspacioImagen;
+        const int izquierda = resto.x() + (resto.width() - anchoTexto - espacio - lado.width()) / 2;
+        const QRect lugar(QPoint(izquierda + anchoTexto + espacio, resto.y() + (resto.height() - lado.height()) / 2),
+                          lado);
+        icon().paint(&painter, lugar, Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
+        resto = QRect(izquierda, resto.y(), anchoTexto, resto.height());
+    } else if (!icon().isNull()) {
         const QSize lado = iconSize();
         const QRect lugar(QPoint(marco.x() + (marco.width() - lado.width()) / 2, marco.y() + MargenImagen), lado);
         icon().paint(&painter, lugar.translated(empuje), Qt::AlignCenter,

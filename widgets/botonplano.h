@@ -4,7 +4,8 @@
 
 // A flat push button: a rectangle in its own colour, raised when up and sunken and lit when
 // pressed or down, with a hand cursor. A picture sits centred at the top and the caption is
-// centred in the rest. Under the mouse an enabled button takes the hover colour.
+// centred in the rest, or the picture stands right of the caption, the two centred together.
+// Under the mouse an enabled button takes the hover colour.
 class BotonPlano : public QPushButton
 {
     Q_OBJECT
@@ -20,6 +21,9 @@ public:
     // Moves the caption down by this many pixels from the centre.
     void setCaptionOffset(int pixels);
 
+    // The picture to the right of the caption instead of above it.
+    void setImagenALaDerecha(bool derecha);
+
     // Hover colouring: the mouse entered or left the button.
     void MouseEnter();
     void MouseLeave();
@@ -34,4 +38,5 @@ protected:
 
 private:
     int captionOffset = 0;
+    bool imagenALaDerecha = false;
 };
