@@ -61,6 +61,21 @@ private:
     Imagen *const imagen;
 };
 
+// Notes whether a widget was ever told that it is minimised.
+class Minimizada : public QObject
+{
+public:
+    bool vista = false;
+
+protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override
+    {
+        if (evento->type() == QEvent::WindowStateChange && static_cast<QWidget *>(objeto)->isMinimized())
+            vista = true;
+        return false;
+    }
+};
+
 } // namespace
 
 class Enlaces : public QObject
@@ -94,6 +109,8 @@ private slots:
     void hover_colours_data();
     void hover_colours();
     void aboutButton_hidesMainWindowAndBringsItBackUnchanged();
+    void minimised_comesBackSoAWindowIsAlwaysShown_data();
+    void minimised_comesBackSoAWindowIsAlwaysShown();
 
 private:
     template <typename T> T *hijo(const char *nombre) const
@@ -130,7 +147,7 @@ void TstFormaAcerca::init()
     QCOMPARE(Forma_Acerca::Instancia(), dialogo.get());
     QVERIFY(!dialogo->isVisible());
     QVERIFY(!timer1()->isActive());
-    QCOMPARE(timer1()->interval(), 1);
+    QCOMPARE(timer1()->interval(), 16);
 }
 
 void TstFormaAcerca::cleanup()
@@ -251,7 +268,7 @@ void TstFormaAcerca::closeRoutes_refusedDuringAnimationAndStopTheTimer()
     QVERIFY(!timer1()->isActive());
     const int alcanzado = imagen()->Sponge();
     QVERIFY(alcanzado > 0);
-    QTest::qWait(30);
+    QTest::qWait(3 * timer1()->interval());
     QCOMPARE(imagen()->Sponge(), alcanzado);
     QCOMPARE(Unidad_Acerca::Valor_Esponja, alcanzado);
 }
@@ -369,15 +386,22 @@ void TstFormaAcerca::hover_colours()
     QTest::mouseClick(flecha(), Qt::LeftButton);
     QWidget *const w = dialogo->findChild<QWidget *>(nombre);
     const QPalette::ColorRole texto = fondo == QPalette::Button ? QPalette::ButtonText : QPalette::WindowText;
+    // What is drawn, not only what the palette holds: a point of the surface clear of any
+    // caption, picture or edge.
+    const QPoint superficie(w->width() - 5, w->height() / 2);
+    const auto pintado = [&] { return w->grab().toImage().pixelColor(superficie * w->devicePixelRatioF()); };
     QCOMPARE(w->palette().color(fondo), fuera);
+    QCOMPARE(pintado(), fuera);
     QEnterEvent entrar(QPointF(3, 3), QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)));
     QApplication::sendEvent(w, &entrar);
     QCOMPARE(w->palette().color(fondo), encima);
     QCOMPARE(w->palette().color(texto), textoEncima);
+    QCOMPARE(pintado(), encima);
     QEvent salir(QEvent::Leave);
     QApplication::sendEvent(w, &salir);
     QCOMPARE(w->palette().color(fondo), fuera);
     QCOMPARE(w->palette().color(texto), textoFuera);
+    QCOMPARE(pintado(), fuera);
 }
 
 // A real click on the main window's About button runs the dialog modally with the main
@@ -420,6 +444,54 @@ void TstFormaAcerca::aboutButton_hidesMainWindowAndBringsItBackUnchanged()
     QCOMPARE(indice->toolTip(), pista);
     QCOMPARE(paginas->width(), anchoPanel);
     QCOMPARE(ventana->pos(), lugar);
+}
+
+void TstFormaAcerca::minimised_comesBackSoAWindowIsAlwaysShown_data()
+{
+    QTest::addColumn<int>("ruta");
+    QTest::newRow("showMinimized") << 0;
+    QTest::newRow("window system minimises the window") << 1;
+    QTest::newRow("window state set to minimised") << 2;
+}
+
+// The main window is hidden while the dialog runs; a minimised dialog would leave nothing on
+// screen, so it comes back by itself, still modal, and closing it brings the main window back.
+void TstFormaAcerca::minimised_comesBackSoAWindowIsAlwaysShown()
+{
+    QFETCH(int, ruta);
+    ventana->show();
+    QVERIFY(QTest::qWaitForWindowExposed(ventana.get()));
+    Minimizada minimizada;
+    dialogo->installEventFilter(&minimizada);
+    bool devuelta = false, cerrado = false;
+    QTimer::singleShot(0, this, [&] {
+        QTRY_VERIFY(QApplication::activeModalWidget() == dialogo.get());
+        switch (ruta) {
+        case 0:
+            dialogo->showMinimized();
+            break;
+        case 1:
+            dialogo->windowHandle()->showMinimized();
+            break;
+        default:
+            dialogo->setWindowState(dialogo->windowState() | Qt::WindowMinimized);
+            break;
+        }
+        QTRY_VERIFY(minimizada.vista);
+        QTRY_VERIFY(!dialogo->isMinimized());
+        devuelta = dialogo->isVisible() && !dialogo->windowHandle()->windowStates().testFlag(Qt::WindowMinimized)
+                   && QApplication::activeModalWidget() == dialogo.get();
+        QTest::mouseClick(flecha(), Qt::LeftButton);
+        QTest::mouseClick(flecha(), Qt::LeftButton);
+        cerrado = !dialogo->isVisible();
+    });
+    QTimer::singleShot(10000, dialogo.get(), [&] { dialogo->done(QDialog::Rejected); });
+    QTest::mouseClick(ventana->findChild<QPushButton *>(QStringLiteral("Boton_Menu_Acerca_")), Qt::LeftButton);
+    QVERIFY(minimizada.vista);
+    QVERIFY(devuelta);
+    QVERIFY(cerrado);
+    QVERIFY(ventana->isVisible());
+    QVERIFY(!ventana->isMinimized());
 }
 
 QTEST_MAIN(TstFormaAcerca)
