@@ -2,6 +2,7 @@
 // and an entry with the mouse, the arrow keys and type-to-search, and the page change.
 #include "entradas.h"
 #include "form1.h"
+#include "listaconbusqueda.h"
 #include "palabras.h"
 #include "richtextview.h"
 #include "unitm01.h"
@@ -50,7 +51,11 @@ private slots:
     void choosing_showsEntryHighlighted();
     void typeToSearch_inListBox2_choosesFirstNumberBeginningWith7();
     void typeToSearch_restartsAfterPause();
+    void typeToSearch_pauseOf500msOnTheListsClock_data();
+    void typeToSearch_pauseOf500msOnTheListsClock();
     void arrowDown_inListBox1_choosesNextWord();
+    void arrowDown_withNothingSelected_choosesFirstItem_data();
+    void arrowDown_withNothingSelected_choosesFirstItem();
     void backspace_inEmptyList_doesNothing();
     void backspace_emptyingSearch_choosesFirstItem();
     void pageChange_focusesEdit1WithTextSelected_data();
@@ -232,18 +237,19 @@ void TstReferencias::choosing_showsEntryHighlighted_data()
     QTest::addColumn<QString>("prefijo");
     QTest::addColumn<QString>("palabra");
     QTest::addColumn<QStringList>("numeros"); // the first entry numbers listed
+    QTest::addColumn<int>("cuantos");         // how many are listed
     QTest::addColumn<QString>("numero");      // the one chosen
     QTest::addColumn<QString>("rotulo");
     QTest::addColumn<QList<int>>("posiciones");
-    QTest::newRow("Abierto in article 272") << u"abi"_s << u"Abierto"_s << QStringList{u"70"_s, u"272"_s}
+    QTest::newRow("Abierto in article 272") << u"abi"_s << u"Abierto"_s << QStringList{u"70"_s, u"272"_s} << 2
                                             << u"272"_s << u"Artículo 272"_s << QList<int>{587};
     QTest::newRow("CONSTITUCIÓN in the preamble") << u"CONSTITUCIÓN"_s << u"CONSTITUCIÓN"_s
-                                                  << QStringList{u"0"_s} << u"0"_s << u"Preámbulo"_s
+                                                  << QStringList{u"0"_s} << 1 << u"0"_s << u"Preámbulo"_s
                                                   << QList<int>{1425};
-    QTest::newRow("Órgano highlights órgano") << u"Ó"_s << u"Órgano"_s << QStringList{u"94"_s} << u"94"_s
+    QTest::newRow("Órgano highlights órgano") << u"Ó"_s << u"Órgano"_s << QStringList{u"94"_s} << 12 << u"94"_s
                                                      << u"Artículo 94"_s << QList<int>{268};
     QTest::newRow("Abogadas in the fifth transitional") << u"ab"_s << u"Abogadas"_s
-                                                        << QStringList{u"253"_s, u"356"_s} << u"356"_s
+                                                        << QStringList{u"253"_s, u"356"_s} << 2 << u"356"_s
                                                         << u"Quinta."_s << QList<int>{};
 }
 
@@ -252,6 +258,7 @@ void TstReferencias::choosing_showsEntryHighlighted()
     QFETCH(QString, prefijo);
     QFETCH(QString, palabra);
     QFETCH(QStringList, numeros);
+    QFETCH(int, cuantos);
     QFETCH(QString, numero);
     QFETCH(QString, rotulo);
     QFETCH(QList<int>, posiciones);
@@ -259,6 +266,7 @@ void TstReferencias::choosing_showsEntryHighlighted()
     QVERIFY(textos(lista(1)).contains(palabra));
     elegir(lista(1), palabra);
     QCOMPARE(textos(lista(2)).mid(0, numeros.size()), numeros);
+    QCOMPARE(lista(2)->count(), cuantos);
     elegir(lista(2), numero);
     const int entrada = numero.toInt() + 1;
     QCOMPARE(UnitM01::Articulo_Actual, entrada);
@@ -317,6 +325,36 @@ void TstReferencias::typeToSearch_restartsAfterPause()
     QCOMPARE(edit()->text(), u"ab"_s);
 }
 
+// The pause is read from the list's own clock, so its edge is exact: a key 499 ms after the
+// previous one continues the search text, one 500 ms after it starts a new one.
+void TstReferencias::typeToSearch_pauseOf500msOnTheListsClock_data()
+{
+    QTest::addColumn<int>("pausa");
+    QTest::addColumn<QString>("elegida"); // after "ab", the pause, then "o"
+    QTest::newRow("499 ms continues: \"abo\"") << 499 << u"Abogacía"_s;
+    QTest::newRow("500 ms starts anew: \"o\" matches nothing") << 500 << u"Abandono"_s;
+    QTest::newRow("a minute starts anew") << 60000 << u"Abandono"_s;
+}
+
+void TstReferencias::typeToSearch_pauseOf500msOnTheListsClock()
+{
+    QFETCH(int, pausa);
+    QFETCH(QString, elegida);
+    escribir(u"ab"_s);
+    auto *const l = qobject_cast<ListaConBusqueda *>(lista(1));
+    QVERIFY(l);
+    qint64 ahora = 1000;
+    l->setReloj([&ahora] { return ahora; });
+    l->setFocus();
+    teclear(l, u"ab"_s);
+    QCOMPARE(UnitM01::Palabra_Elegida, u"Abandono"_s);
+    ahora += pausa;
+    teclear(l, u"o"_s);
+    QCOMPARE(UnitM01::Palabra_Elegida, elegida);
+    QCOMPARE(l->selectedItems().value(0)->text(), elegida);
+    l->setReloj({});
+}
+
 void TstReferencias::arrowDown_inListBox1_choosesNextWord()
 {
     escribir(u"ab"_s);
@@ -334,6 +372,50 @@ void TstReferencias::arrowDown_inListBox1_choosesNextWord()
     QTest::keyClick(lista(2), Qt::Key_Down);
     QCOMPARE(UnitM01::Articulo_Actual, 273);
     QCOMPARE(resaltados().value(0).first, 587);
+}
+
+void TstReferencias::arrowDown_withNothingSelected_choosesFirstItem_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("prefijo");
+    QTest::addColumn<QString>("palabra"); // chosen in ListBox1 first, to fill ListBox2
+    QTest::addColumn<QStringList>("elegidos"); // the items the first two Down keys choose
+    QTest::newRow("ListBox1") << 1 << u"ab"_s << QString() << QStringList{u"Abandono"_s, u"Abierta"_s};
+    QTest::newRow("ListBox2") << 2 << u"abi"_s << u"Abierto"_s << QStringList{u"70"_s, u"272"_s};
+}
+
+// A list that has just received the focus with no item selected: the view makes the first
+// item current without selecting it, and the first Down must choose that item, not the next.
+void TstReferencias::arrowDown_withNothingSelected_choosesFirstItem()
+{
+    QFETCH(int, n);
+    QFETCH(QString, prefijo);
+    QFETCH(QString, palabra);
+    QFETCH(QStringList, elegidos);
+    escribir(prefijo);
+    if (!palabra.isEmpty())
+        elegir(lista(1), palabra);
+    QVERIFY(lista(n)->selectedItems().isEmpty());
+    // Tab from the text box, as the reader does, until the list has the focus.
+    for (int i = 0; i < 4 && !lista(n)->hasFocus(); ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(lista(n)->hasFocus());
+    QVERIFY(lista(n)->selectedItems().isEmpty());
+    const int antes = UnitM01::Articulo_Actual;
+    for (const QString &elegido : elegidos) {
+        QTest::keyClick(lista(n), Qt::Key_Down);
+        QCOMPARE(lista(n)->selectedItems().size(), 1);
+        QCOMPARE(lista(n)->selectedItems().value(0)->text(), elegido);
+        if (n == 1) {
+            QCOMPARE(UnitM01::Palabra_Elegida, elegido);
+            QCOMPARE(textos(lista(2)), elegido == u"Abandono" ? QStringList{u"233"_s} : QStringList{u"299"_s});
+        } else {
+            QCOMPARE(UnitM01::Articulo_Actual, elegido.toInt() + 1);
+            QVERIFY(!resaltados().isEmpty());
+        }
+    }
+    if (n == 1)
+        QCOMPARE(UnitM01::Articulo_Actual, antes);
 }
 
 void TstReferencias::backspace_inEmptyList_doesNothing()

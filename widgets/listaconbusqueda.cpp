@@ -9,12 +9,17 @@ ListaConBusqueda::ListaConBusqueda(QWidget *parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformItemSizes(true);
     setCursor(Qt::PointingHandCursor);
-    reloj.start();
+    desdeCreacion.start();
     connect(this, &QAbstractItemView::clicked, this, &ListaConBusqueda::elegido);
 }
 
 void ListaConBusqueda::keyboardSearch(const QString &)
 {
+}
+
+void ListaConBusqueda::setReloj(Reloj reloj)
+{
+    this->reloj = std::move(reloj);
 }
 
 void ListaConBusqueda::keyPressEvent(QKeyEvent *event)
@@ -29,6 +34,13 @@ void ListaConBusqueda::keyPressEvent(QKeyEvent *event)
     const bool imprimible = !texto.isEmpty() && texto.at(0).isPrint();
 
     if (conModificador || !(retroceso || enter || escape || imprimible)) {
+        // With nothing selected the current item may already be the first one, unselected
+        // (the view puts it there on focus): Down then chooses it rather than the second.
+        if (tecla == Qt::Key_Down && !conModificador && count() > 0 && !selectionModel()->hasSelection()) {
+            setCurrentRow(0);
+            emit elegido();
+            return;
+        }
         // Arrow keys, Page Up/Down, Home, End: a new current item is the reader's choice.
         const int antes = currentRow();
         QListWidget::keyPressEvent(event);
@@ -52,7 +64,7 @@ void ListaConBusqueda::keyPressEvent(QKeyEvent *event)
 
 void ListaConBusqueda::buscar(QStringView caracteres, bool retroceso)
 {
-    busqueda.pulsar(caracteres, retroceso, reloj.elapsed());
+    busqueda.pulsar(caracteres, retroceso, reloj ? reloj() : desdeCreacion.elapsed());
     if (busqueda.texto.isEmpty()) {
         if (count() > 0)
             setCurrentRow(0);
