@@ -23,7 +23,7 @@ private slots:
     void digits_showDesignCaptionUntilFirstClick();
     void clicks_wrapAndPin_data() { casosSelector(); }
     void clicks_wrapAndPin();
-    void goButton_movesToArticle_data();
+    void goButton_movesToArticle_data() { casosIrDirecto(); }
     void goButton_movesToArticle();
     void held_repeatsAfter400ThenEvery100();
     void held_pausesOffTheHalfAndResumesOnIt();
@@ -97,16 +97,6 @@ void TstForm1Selector::clicks_wrapAndPin()
         pulsar(QStringLiteral("CDU").indexOf(p[0]) + 1, p[1] == QLatin1Char('+'));
         QCOMPARE(mostrado(), despues[i]);
     }
-}
-
-void TstForm1Selector::goButton_movesToArticle_data()
-{
-    QTest::addColumn<QString>("digitos");
-    QTest::addColumn<int>("entrada");
-    QTest::addColumn<QString>("rotulo");
-    QTest::newRow("000 shows the preamble") << QStringLiteral("000") << 1 << QStringLiteral("Preámbulo");
-    QTest::newRow("001 shows article 1") << QStringLiteral("001") << 2 << QStringLiteral("Artículo 1");
-    QTest::newRow("350 shows article 350") << QStringLiteral("350") << 351 << QStringLiteral("Artículo 350");
 }
 
 void TstForm1Selector::goButton_movesToArticle()

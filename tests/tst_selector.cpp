@@ -11,7 +11,7 @@ class TstSelector : public QObject
 private slots:
     void clicks_wrapAndPin_data() { casosSelector(); }
     void clicks_wrapAndPin();
-    void goButton_namesArticlePlusOne_data();
+    void goButton_namesArticlePlusOne_data() { casosIrDirecto(); }
     void goButton_namesArticlePlusOne();
 };
 
@@ -55,15 +55,6 @@ void TstSelector::clicks_wrapAndPin()
         s = fijarSelector(pasoSelector(s, paso(pasos[i])));
         QCOMPARE(mostrar(s), despues[i]);
     }
-}
-
-void TstSelector::goButton_namesArticlePlusOne_data()
-{
-    QTest::addColumn<QString>("digitos");
-    QTest::addColumn<int>("entrada");
-    QTest::newRow("000 is the preamble") << QStringLiteral("000") << 1;
-    QTest::newRow("001 is article 1") << QStringLiteral("001") << 2;
-    QTest::newRow("350 is article 350") << QStringLiteral("350") << 351;
 }
 
 void TstSelector::goButton_namesArticlePlusOne()
