@@ -116,6 +116,11 @@ void TstForm1::mostrar_data()
                                                   << QStringLiteral("DISPOSICIÓN FINAL ") << QString() << QString();
     QTest::newRow("-5 clamps to the preamble") << -5 << 1 << QStringLiteral("Preámbulo") << QStringLiteral("PREÁMBULO ")
                                                << QString() << QString();
+    // Entry 0 displays nothing: article 33, shown before, stays and the highlight stays pending.
+    QTest::newRow("0 shows nothing") << 0 << 0 << QStringLiteral("Artículo 33")
+                                     << QStringLiteral("III DE LOS DERECHOS HUMANOS Y GARANTÍAS, Y DE LOS DEBERES")
+                                     << QStringLiteral("II De la nacionalidad y de la ciudadanía")
+                                     << QStringLiteral("Primera: De la Nacionalidad ");
 }
 
 void TstForm1::mostrar()
@@ -126,13 +131,19 @@ void TstForm1::mostrar()
     QFETCH(QString, titulo);
     QFETCH(QString, capitulo);
     QFETCH(QString, seccion);
+    constexpr int antes = 34;
+    ventana->Mover_A_Entrada(antes);
+    UnitM01::Palabra_Elegida = QStringLiteral("Estado");
+    UnitM01::Resaltar_Palabra = true;
     ventana->Mover_A_Entrada(pedida);
     QCOMPARE(UnitM01::Articulo_Actual, mostrada);
     QCOMPARE(label("StaticText1")->text(), rotulo);
     QCOMPARE(label("StaticText5")->text(), titulo);
     QCOMPARE(label("StaticText6")->text(), capitulo);
     QCOMPARE(label("StaticText7")->text(), seccion);
-    QCOMPARE(memo()->toPlainText(), Texto_Entrada(mostrada) + QLatin1Char('\n'));
+    const int enPantalla = mostrada == 0 ? antes : mostrada;
+    QCOMPARE(memo()->toPlainText(), Texto_Entrada(enPantalla) + QLatin1Char('\n'));
+    QCOMPARE(UnitM01::Resaltar_Palabra, mostrada == 0);
     verificarBotones(mostrada != 1, mostrada != 371);
 }
 

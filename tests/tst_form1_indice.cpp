@@ -137,17 +137,21 @@ void TstForm1Indice::depthButtons_data()
     QTest::addColumn<QStringList>("pulsados");
     QTest::addColumn<int>("limite");
     QTest::addColumn<int>("abiertoHasta"); // levels below this are open after the press
+    QTest::addColumn<int>("entrada");      // shown after the presses
     QTest::addColumn<int>("seleccionado");
     QTest::addColumn<int>("visiblesTrasPulsar");
     int capitulos = 0;
     for (const Division_Reg &d : Divisiones)
         capitulos += d.Nivel == u'2';
     // On article 33: title III is record 6, its chapter II record 8, that chapter's first section record 9.
-    QTest::newRow("1: titles only") << QStringList{"1"} << 0 << 0 << 6 << 13;
-    QTest::newRow("2: titles and chapters") << QStringList{"2"} << 1 << 1 << 8 << 13 + capitulos;
-    QTest::newRow("3: all three levels") << QStringList{"3"} << 2 << 2 << 9 << 77;
-    QTest::newRow("3 after 1 opens titles and chapters") << QStringList{"1", "3"} << 2 << 2 << 9 << 77;
-    QTest::newRow("0 after 1 leaves the tree closed") << QStringList{"1", "0"} << 3 << 0 << 6 << 13;
+    QTest::newRow("1: titles only") << QStringList{"1"} << 0 << 0 << 34 << 6 << 13;
+    QTest::newRow("2: titles and chapters") << QStringList{"2"} << 1 << 1 << 34 << 8 << 13 + capitulos;
+    QTest::newRow("3: all three levels") << QStringList{"3"} << 2 << 2 << 34 << 9 << 77;
+    QTest::newRow("3 after 1 opens titles and chapters") << QStringList{"1", "3"} << 2 << 2 << 34 << 9 << 77;
+    QTest::newRow("0 after 1 leaves the tree closed") << QStringList{"1", "0"} << 3 << 0 << 34 << 6 << 13;
+    // The derogatory provision (record 75) is a title with no chapter: "2" falls back to the title.
+    QTest::newRow("2 on an entry without a chapter selects its title")
+        << QStringList{"2"} << 1 << 1 << 352 << 75 << 13 + capitulos;
 }
 
 void TstForm1Indice::depthButtons()
@@ -155,12 +159,16 @@ void TstForm1Indice::depthButtons()
     QFETCH(QStringList, pulsados);
     QFETCH(int, limite);
     QFETCH(int, abiertoHasta);
+    QFETCH(int, entrada);
     QFETCH(int, seleccionado);
     QFETCH(int, visiblesTrasPulsar);
     ventana->Mover_A_Entrada(34);
     for (const QString &p : pulsados)
         pulsarProfundidad(p);
-    QCOMPARE(UnitM01::Articulo_Actual, 34);
+    // Another entry shown afterwards selects its node at the depth now allowed.
+    if (entrada != 34)
+        ventana->Mover_A_Entrada(entrada);
+    QCOMPARE(UnitM01::Articulo_Actual, entrada);
     QCOMPARE(visibles(), visiblesTrasPulsar);
     QCOMPARE(registroSeleccionado(), seleccionado);
     for (QTreeWidgetItemIterator it(arbol()); *it; ++it)

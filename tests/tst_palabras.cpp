@@ -179,6 +179,18 @@ void TstPalabras::derivacion_data()
         << QStringList{u"Público entre publico ley"_s, u"PÚBLICO"_s}
         << QStringList{u"<Palabra>,[1],(1),Entre"_s, u"1"_s, u"<Palabra>,[1],(1),Publico"_s, u"1"_s,
                        u"<Palabra>,[1],(1),PÚBLICO"_s, u"2"_s, u"<Palabra>,[1],(1),Público"_s, u"1"_s};
+    // Each letter the rule names, small and capital, inside a word: a letter left out would
+    // split its word in two.
+    QTest::newRow("every letter of the rule inside a word: ü, ñ, the accents, their capitals")
+        << QStringList{u"bilingüe VERGÜENZA niño AÑOSO sofá ESPÁRRAGO café INGLÉS raíz PAÍS camión NACIÓN "
+                       u"menú RÚSTICO"_s}
+        << QStringList{u"<Palabra>,[1],(1),AÑOSO"_s,     u"1"_s, u"<Palabra>,[1],(1),Bilingüe"_s,  u"1"_s,
+                       u"<Palabra>,[1],(1),Café"_s,      u"1"_s, u"<Palabra>,[1],(1),Camión"_s,    u"1"_s,
+                       u"<Palabra>,[1],(1),ESPÁRRAGO"_s, u"1"_s, u"<Palabra>,[1],(1),INGLÉS"_s,    u"1"_s,
+                       u"<Palabra>,[1],(1),Menú"_s,      u"1"_s, u"<Palabra>,[1],(1),NACIÓN"_s,    u"1"_s,
+                       u"<Palabra>,[1],(1),Niño"_s,      u"1"_s, u"<Palabra>,[1],(1),PAÍS"_s,      u"1"_s,
+                       u"<Palabra>,[1],(1),Raíz"_s,      u"1"_s, u"<Palabra>,[1],(1),RÚSTICO"_s,   u"1"_s,
+                       u"<Palabra>,[1],(1),Sofá"_s,      u"1"_s, u"<Palabra>,[1],(1),VERGÜENZA"_s, u"1"_s};
     QTest::newRow("no text, no word") << QStringList{u""_s, u"1. 2; «»"_s} << QStringList{};
 }
 
