@@ -1,11 +1,11 @@
 // The main window's layout and chrome, read from the real window: bands, sizes, colours,
 // fonts, hints, hover colouring, hiding and showing the index pane, growing the window.
-#include "apariencia.h"
 #include "form1.h"
 #include "recursos.h"
 #include "unitm01.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -26,6 +26,21 @@ const QString Ocultar = QStringLiteral("Ocultar el índice izquierdo");
 const QString Mostrar = QStringLiteral("Mostrar el índice izquierdo");
 constexpr int Libre = -1000; // a coordinate left unchecked
 constexpr int Cliente = 0;   // the client area's full width or height; Cliente - n is n pixels less
+
+// The window's colours, written out so that a wrong colour in the code fails here.
+const QColor CieloAzul(166, 202, 240);
+const QColor Granate(128, 0, 0);
+const QColor Oliva(128, 128, 0);
+const QColor VerdeAzulado(0, 128, 128);
+const QColor Azul(0, 0, 255);
+const QColor Blanco(255, 255, 255);
+const QColor Resaltado(56, 176, 222); // a push button under the mouse
+
+// The desktop's colour for button surfaces.
+QColor caraBoton()
+{
+    return QApplication::palette().color(QPalette::Button);
+}
 
 // Counts the paint events a widget receives.
 class ContadorPintadas : public QObject
@@ -117,7 +132,7 @@ void TstVentana::window_hasDesignedSizeCentredOnScreen()
                             .arg(ventana->frameGeometry().center().y())
                             .arg(centro.x())
                             .arg(centro.y())));
-    QCOMPARE(ventana->palette().color(QPalette::Window), Apariencia::caraBoton());
+    QCOMPARE(ventana->palette().color(QPalette::Window), caraBoton());
 }
 
 void TstVentana::band_hasDesignedGeometry_data()
@@ -199,21 +214,21 @@ void TstVentana::strip_hasDesignedColoursAndFont_data()
     const auto centro = Qt::Alignment(Qt::AlignHCenter);
     const auto derecha = Qt::Alignment(Qt::AlignRight);
     const auto izquierda = Qt::Alignment(Qt::AlignLeft);
-    const QColor blanco = Apariencia::Blanco;
-    QTest::newRow("hundreds digit") << "StaticText12" << Apariencia::CieloAzul << QColor(Qt::black) << 8 << centro
+    const QColor blanco = Blanco;
+    QTest::newRow("hundreds digit") << "StaticText12" << CieloAzul << QColor(Qt::black) << 8 << centro
                                     << true;
-    QTest::newRow("tens digit") << "StaticText13" << Apariencia::CieloAzul << QColor(Qt::black) << 8 << centro << true;
-    QTest::newRow("units digit") << "StaticText14" << Apariencia::CieloAzul << QColor(Qt::black) << 8 << centro
+    QTest::newRow("tens digit") << "StaticText13" << CieloAzul << QColor(Qt::black) << 8 << centro << true;
+    QTest::newRow("units digit") << "StaticText14" << CieloAzul << QColor(Qt::black) << 8 << centro
                                  << true;
-    QTest::newRow("title label") << "StaticText2" << Apariencia::Granate << blanco << 10 << derecha << true;
-    QTest::newRow("chapter label") << "StaticText3" << Apariencia::Oliva << blanco << 10 << derecha << true;
-    QTest::newRow("section label") << "StaticText4" << Apariencia::VerdeAzulado << blanco << 10 << derecha << true;
-    QTest::newRow("title strip") << "StaticText5" << Apariencia::Granate << blanco << 10 << izquierda << true;
-    QTest::newRow("chapter strip") << "StaticText6" << Apariencia::Oliva << blanco << 10 << izquierda << true;
-    QTest::newRow("section strip") << "StaticText7" << Apariencia::VerdeAzulado << blanco << 10 << izquierda << true;
-    QTest::newRow("caption strip") << "StaticText1" << Apariencia::Azul << blanco << 12 << centro << false;
-    QTest::newRow("index heading") << "StaticText9" << Apariencia::Azul << blanco << 12 << centro << false;
-    QTest::newRow("cross-reference heading") << "StaticText8" << Apariencia::Azul << blanco << 12 << centro << false;
+    QTest::newRow("title label") << "StaticText2" << Granate << blanco << 10 << derecha << true;
+    QTest::newRow("chapter label") << "StaticText3" << Oliva << blanco << 10 << derecha << true;
+    QTest::newRow("section label") << "StaticText4" << VerdeAzulado << blanco << 10 << derecha << true;
+    QTest::newRow("title strip") << "StaticText5" << Granate << blanco << 10 << izquierda << true;
+    QTest::newRow("chapter strip") << "StaticText6" << Oliva << blanco << 10 << izquierda << true;
+    QTest::newRow("section strip") << "StaticText7" << VerdeAzulado << blanco << 10 << izquierda << true;
+    QTest::newRow("caption strip") << "StaticText1" << Azul << blanco << 12 << centro << false;
+    QTest::newRow("index heading") << "StaticText9" << Azul << blanco << 12 << centro << false;
+    QTest::newRow("cross-reference heading") << "StaticText8" << Azul << blanco << 12 << centro << false;
 }
 
 void TstVentana::strip_hasDesignedColoursAndFont()
@@ -244,8 +259,8 @@ void TstVentana::textView_isMaroonOnSkyBlueWithScrollBar()
     const auto *const memo = widget<QTextEdit>(QStringLiteral("ColorMemo1"));
     QVERIFY(memo);
     QCOMPARE(memo->frameWidth(), 2);
-    QCOMPARE(memo->palette().color(QPalette::Base), Apariencia::CieloAzul);
-    QCOMPARE(memo->palette().color(QPalette::Text), Apariencia::Granate);
+    QCOMPARE(memo->palette().color(QPalette::Base), CieloAzul);
+    QCOMPARE(memo->palette().color(QPalette::Text), Granate);
     QCOMPARE(memo->font().pointSizeF(), 8.0);
     QVERIFY(memo->isReadOnly());
     QCOMPARE(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
@@ -315,7 +330,7 @@ void TstVentana::pushButtons_haveHandCursorAndDesignedFont()
     QCOMPARE(b->font().pointSizeF(), qreal(puntos));
     if (nombre != QLatin1String("Boton_0")) // the down depth button's caption is bold
         QCOMPARE(b->font().bold(), negrita);
-    QCOMPARE(b->palette().color(QPalette::Button), Apariencia::caraBoton());
+    QCOMPARE(b->palette().color(QPalette::Button), caraBoton());
 }
 
 void TstVentana::cursors_handOverTabsTreeAndLists()
@@ -450,14 +465,14 @@ void TstVentana::pushButton_hoverColoursAndLeaveRestoresFace()
     QVERIFY(b);
     QVERIFY(b->isEnabled());
     ratonSobre(nullptr);
-    QCOMPARE(b->palette().color(QPalette::Button), Apariencia::caraBoton());
+    QCOMPARE(b->palette().color(QPalette::Button), caraBoton());
     ratonSobre(b);
-    QCOMPARE(b->palette().color(QPalette::Button), Apariencia::ResaltadoBoton);
+    QCOMPARE(b->palette().color(QPalette::Button), Resaltado);
     // The depth button that is down shows the hover colour lit up, as pressed buttons do.
-    const QColor superficie = b->isChecked() ? Apariencia::ResaltadoBoton.lighter(125) : Apariencia::ResaltadoBoton;
+    const QColor superficie = b->isChecked() ? Resaltado.lighter(125) : Resaltado;
     QCOMPARE(b->grab().toImage().pixel(b->width() - 5, b->height() - 5), superficie.rgb());
     ratonSobre(nullptr);
-    QCOMPARE(b->palette().color(QPalette::Button), Apariencia::caraBoton());
+    QCOMPARE(b->palette().color(QPalette::Button), caraBoton());
 }
 
 void TstVentana::disabledButton_doesNotLightUp()
@@ -465,7 +480,7 @@ void TstVentana::disabledButton_doesNotLightUp()
     auto *const primero = widget<QPushButton>(QStringLiteral("Boton_Menu_Primero_"));
     QVERIFY(!primero->isEnabled());
     ratonSobre(primero);
-    QCOMPARE(primero->palette().color(QPalette::Button), Apariencia::caraBoton());
+    QCOMPARE(primero->palette().color(QPalette::Button), caraBoton());
 }
 
 void TstVentana::buttonDisabledUnderMouse_givesBackFace()
@@ -473,15 +488,15 @@ void TstVentana::buttonDisabledUnderMouse_givesBackFace()
     ventana->Mover_A_Entrada(370);
     auto *const siguiente = widget<QPushButton>(QStringLiteral("Boton_Menu_Siguiente_"));
     ratonSobre(siguiente);
-    QCOMPARE(siguiente->palette().color(QPalette::Button), Apariencia::ResaltadoBoton);
+    QCOMPARE(siguiente->palette().color(QPalette::Button), Resaltado);
     QTest::mouseClick(siguiente, Qt::LeftButton);
     QCOMPARE(UnitM01::Articulo_Actual, 371);
     QVERIFY(!siguiente->isEnabled());
-    QCOMPARE(siguiente->palette().color(QPalette::Button), Apariencia::caraBoton());
+    QCOMPARE(siguiente->palette().color(QPalette::Button), caraBoton());
     // Enabled again while the pointer is still on it, it lights up again.
     QTest::mouseClick(widget<QPushButton>(QStringLiteral("Boton_Menu_Anterior_")), Qt::LeftButton);
     ratonSobre(siguiente);
-    QCOMPARE(siguiente->palette().color(QPalette::Button), Apariencia::ResaltadoBoton);
+    QCOMPARE(siguiente->palette().color(QPalette::Button), Resaltado);
 }
 
 void TstVentana::indexButton_hidesAndRestores294AfterDrag_data()
