@@ -36,6 +36,8 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <span>
+#include <vector>
 
 namespace {
 
@@ -70,7 +72,13 @@ private slots:
     void randomEvents_keepTheReaderConsistent();
 
 private:
-    // The stream of events
+    // The stream of events: each kind with its weight.
+    struct Paso {
+        int peso;
+        const char *nombre;
+        void (TstMono::*hacer)();
+    };
+    static std::span<const Paso> pasos();
     void unEvento();
     void clicEnCualquierParte();
     void botonDeMenu();
@@ -118,9 +126,8 @@ private:
     int pasosAcerca = 0; // random steps left in the open dialog
     int cierres = 0;     // presses of its button to close it
     QString fallaAcerca;
-    qint64 cuenta[15] = {};       // events of each kind and the time they took
-    qint64 milisegundos[15] = {};
-    const char *nombres[15] = {};
+    std::vector<qint64> cuenta = std::vector<qint64>(pasos().size()); // events of each kind
+    std::vector<qint64> milisegundos = std::vector<qint64>(pasos().size()); // and the time they took
     std::deque<QString> ultimos; // the last events, printed with a failure
     qint64 numero = 0;
     bool arbolMovidoConTeclas = false; // the tree selection was moved by keys since the last display
@@ -187,8 +194,8 @@ void TstMono::randomEvents_keepTheReaderConsistent()
             qInfo("%lld events, entry %d", numero, UnitM01::Articulo_Actual);
     }
     qInfo("%lld events without a fault; %d links sent to the desktop", eventos, enlaces.abiertos);
-    for (size_t i = 0; i < std::size(cuenta); ++i)
-        qInfo("%-22s %7lld events %8lld ms", nombres[i] ? nombres[i] : "-", cuenta[i], milisegundos[i]);
+    for (size_t i = 0; i < pasos().size(); ++i)
+        qInfo("%-22s %7lld events %8lld ms", pasos()[i].nombre, cuenta[i], milisegundos[i]);
 }
 
 void TstMono::anotar(const QString &evento)
@@ -198,39 +205,42 @@ void TstMono::anotar(const QString &evento)
         ultimos.pop_front();
 }
 
+std::span<const TstMono::Paso> TstMono::pasos()
+{
+    static const Paso lista[] = {
+        {16, "clicEnCualquierParte", &TstMono::clicEnCualquierParte},
+        {10, "botonDeMenu", &TstMono::botonDeMenu},
+        {10, "giro", &TstMono::giro},
+        {9, "clicEnArbol", &TstMono::clicEnArbol},
+        {7, "teclaEnArbol", &TstMono::teclaEnArbol},
+        {10, "escribirEnEdit1", &TstMono::escribirEnEdit1},
+        {3, "pegarEnEdit1", &TstMono::pegarEnEdit1},
+        {8, "teclaEnLista", &TstMono::teclaEnLista},
+        {6, "cambioDePagina", &TstMono::cambioDePagina},
+        {3, "arrastrarSeparador", &TstMono::arrastrarSeparador},
+        {3, "redimensionar", &TstMono::redimensionar},
+        {5, "tabulador", &TstMono::tabulador},
+        {2, "rueda", &TstMono::rueda},
+        {2, "columnaEstadisticas", &TstMono::columnaEstadisticas},
+        {1, "abrirAcerca", &TstMono::abrirAcerca},
+    };
+    return lista;
+}
+
 void TstMono::unEvento()
 {
-    using Paso = void (*)(TstMono &);
-    static const struct { int peso; const char *nombre; Paso paso; } pasos[] = {
-        {16, "clicEnCualquierParte", [](TstMono &t) { t.clicEnCualquierParte(); }},
-        {10, "botonDeMenu", [](TstMono &t) { t.botonDeMenu(); }},
-        {10, "giro", [](TstMono &t) { t.giro(); }},
-        {9, "clicEnArbol", [](TstMono &t) { t.clicEnArbol(); }},
-        {7, "teclaEnArbol", [](TstMono &t) { t.teclaEnArbol(); }},
-        {10, "escribirEnEdit1", [](TstMono &t) { t.escribirEnEdit1(); }},
-        {3, "pegarEnEdit1", [](TstMono &t) { t.pegarEnEdit1(); }},
-        {8, "teclaEnLista", [](TstMono &t) { t.teclaEnLista(); }},
-        {6, "cambioDePagina", [](TstMono &t) { t.cambioDePagina(); }},
-        {3, "arrastrarSeparador", [](TstMono &t) { t.arrastrarSeparador(); }},
-        {3, "redimensionar", [](TstMono &t) { t.redimensionar(); }},
-        {5, "tabulador", [](TstMono &t) { t.tabulador(); }},
-        {2, "rueda", [](TstMono &t) { t.rueda(); }},
-        {2, "columnaEstadisticas", [](TstMono &t) { t.columnaEstadisticas(); }},
-        {1, "abrirAcerca", [](TstMono &t) { t.abrirAcerca(); }},
-    };
     int total = 0;
-    for (const auto &p : pasos)
+    for (const Paso &p : pasos())
         total += p.peso;
     size_t i = 0;
-    for (int r = int(azar.bounded(total)); r >= pasos[i].peso; ++i)
-        r -= pasos[i].peso;
+    for (int r = int(azar.bounded(total)); r >= pasos()[i].peso; ++i)
+        r -= pasos()[i].peso;
     QElapsedTimer reloj;
     reloj.start();
-    pasos[i].paso(*this);
+    (this->*pasos()[i].hacer)();
     QCoreApplication::processEvents();
     ++cuenta[i];
     milisegundos[i] += reloj.elapsed();
-    nombres[i] = pasos[i].nombre;
 }
 
 QWidget *TstMono::enfocar(QWidget *w)
