@@ -14,9 +14,15 @@
 #include <QDesktopServices>
 #include <QEnterEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QTreeWidget>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -121,6 +127,7 @@ private:
     Imagen *imagen() const { return hijo<Imagen>("Imagen"); }
     QTimer *timer1() const { return hijo<QTimer>("Timer1"); }
     void mostrar();
+    QStringList estadoPrincipal() const;
 
     Enlaces enlaces;
     std::unique_ptr<Form1> ventana;
@@ -404,21 +411,98 @@ void TstFormaAcerca::hover_colours()
     QCOMPARE(pintado(), fuera);
 }
 
+// Everything the reader can see and has set in the main window, one line each.
+QStringList TstFormaAcerca::estadoPrincipal() const
+{
+    const auto hijoPrincipal = [this](const char *nombre) {
+        return ventana->findChild<QWidget *>(QString::fromLatin1(nombre));
+    };
+    const auto texto = [&](const char *nombre) {
+        return QString::fromLatin1(nombre) + u'=' + static_cast<QLabel *>(hijoPrincipal(nombre))->text();
+    };
+    QStringList estado{texto("StaticText1"), texto("StaticText5"), texto("StaticText6"), texto("StaticText7"),
+                       texto("StaticText12"), texto("StaticText13"), texto("StaticText14")};
+    estado << QStringLiteral("entry=%1 highlight pending=%2 word=%3 limits=%4%5")
+                  .arg(UnitM01::Articulo_Actual)
+                  .arg(UnitM01::Resaltar_Palabra)
+                  .arg(UnitM01::Palabra_Elegida)
+                  .arg(UnitM01::Max_Decenas)
+                  .arg(UnitM01::Max_Unidades);
+    // The highlight: every run of bold text on yellow in the view.
+    auto *const memo = static_cast<RichTextView *>(hijoPrincipal("ColorMemo1"));
+    QString marcas;
+    for (QTextBlock b = memo->document()->begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().fontWeight() == QFont::Bold
+                && it.fragment().charFormat().background().color() == QColor(255, 255, 0))
+                marcas += QStringLiteral(" %1+%2").arg(it.fragment().position()).arg(it.fragment().length());
+    estado << QStringLiteral("highlight:") + marcas << QStringLiteral("text=") + memo->toPlainText();
+    auto *const arbol = static_cast<QTreeWidget *>(hijoPrincipal("TreeView1"));
+    estado << QStringLiteral("tree=") + (arbol->currentItem() ? arbol->currentItem()->text(0) : QString());
+    for (const char *profundidad : {"Boton_0", "Boton_1", "Boton_2", "Boton_3"})
+        estado << QString::fromLatin1(profundidad) + u'='
+                      + QString::number(static_cast<QPushButton *>(hijoPrincipal(profundidad))->isChecked());
+    estado << QStringLiteral("Edit1=") + static_cast<QLineEdit *>(hijoPrincipal("Edit1"))->text();
+    for (const char *nombre : {"ListBox1", "ListBox2"}) {
+        auto *const lista = static_cast<QListWidget *>(hijoPrincipal(nombre));
+        QStringList elementos;
+        for (int i = 0; i < lista->count(); ++i)
+            elementos << lista->item(i)->text();
+        estado << QStringLiteral("%1 shown=%2 chosen=%3: %4")
+                      .arg(QString::fromLatin1(nombre))
+                      .arg(lista->isVisible())
+                      .arg(lista->selectedItems().value(0) ? lista->selectedItems().value(0)->text() : QString())
+                      .arg(elementos.join(u' '));
+    }
+    auto *const paginas = static_cast<QTabWidget *>(hijoPrincipal("PageControl1"));
+    estado << QStringLiteral("page=%1 pane=%2 index shown=%3 hint=%4")
+                  .arg(paginas->currentIndex())
+                  .arg(paginas->width())
+                  .arg(UnitM01::Indice_Visible)
+                  .arg(hijoPrincipal("Boton_Menu_Indice_")->toolTip());
+    estado << QStringLiteral("window=%1,%2 %3x%4")
+                  .arg(ventana->x())
+                  .arg(ventana->y())
+                  .arg(ventana->width())
+                  .arg(ventana->height());
+    return estado;
+}
+
 // A real click on the main window's About button runs the dialog modally with the main
-// window hidden; closing it shows the main window again as it was, without activating it anew.
+// window hidden; closing it shows the main window again exactly as it was left, without
+// displaying the entry or activating the window anew: the highlight, depth "3", the selector
+// digits, the prefix with its chosen word and entry, and the hidden index all survive.
 void TstFormaAcerca::aboutButton_hidesMainWindowAndBringsItBackUnchanged()
 {
     ventana->show();
     QVERIFY(QTest::qWaitForWindowExposed(ventana.get()));
-    ventana->Mover_A_Entrada(34);
-    auto *const acerca = ventana->findChild<QPushButton *>(QStringLiteral("Boton_Menu_Acerca_"));
-    auto *const indice = ventana->findChild<QPushButton *>(QStringLiteral("Boton_Menu_Indice_"));
-    auto *const caption = ventana->findChild<QLabel *>(QStringLiteral("StaticText1"));
+    const auto boton = [this](const char *nombre) {
+        return ventana->findChild<QPushButton *>(QString::fromLatin1(nombre));
+    };
+    const auto elegir = [this](const char *nombre, const QString &texto) {
+        auto *const lista = ventana->findChild<QListWidget *>(QString::fromLatin1(nombre));
+        QListWidgetItem *const item = lista->findItems(texto, Qt::MatchExactly).value(0);
+        QVERIFY(item);
+        lista->scrollToItem(item);
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(item).center());
+    };
+    QTest::mouseClick(boton("Boton_3"), Qt::LeftButton);
     auto *const paginas = ventana->findChild<QTabWidget *>(QStringLiteral("PageControl1"));
-    const QString pista = indice->toolTip();
-    const int anchoPanel = paginas->width();
-    const QPoint lugar = ventana->pos();
-    const QString rotulo = caption->text();
+    QTest::mouseClick(paginas->tabBar(), Qt::LeftButton, {}, paginas->tabBar()->tabRect(1).center());
+    QTest::keyClicks(ventana->findChild<QLineEdit *>(QStringLiteral("Edit1")), QStringLiteral("abi"));
+    elegir("ListBox1", QStringLiteral("Abierto"));
+    elegir("ListBox2", QStringLiteral("272"));
+    auto *const unidades = ventana->findChild<QWidget *>(QStringLiteral("SpinButton3"));
+    auto *const decenas = ventana->findChild<QWidget *>(QStringLiteral("SpinButton2"));
+    QTest::mouseClick(unidades, Qt::LeftButton, {}, QPoint(10, 5));
+    QTest::mouseClick(decenas, Qt::LeftButton, {}, QPoint(10, 15));
+    QTest::mouseClick(boton("Boton_Menu_Indice_"), Qt::LeftButton);
+    const QStringList antes = estadoPrincipal();
+    // The state is the one built above: a highlight on screen, nothing pending.
+    QCOMPARE(UnitM01::Articulo_Actual, 273);
+    QVERIFY(antes.contains(QStringLiteral("highlight: 587+7")));
+    QVERIFY(antes.contains(QStringLiteral("StaticText13=9")));
+    QVERIFY(!UnitM01::Indice_Visible);
 
     bool modal = false, principalOculta = false, cerrado = false;
     QTimer::singleShot(0, this, [&] {
@@ -431,19 +515,14 @@ void TstFormaAcerca::aboutButton_hidesMainWindowAndBringsItBackUnchanged()
     });
     // Should the dialog fail to close, end its modal loop so that the test reports instead of hanging.
     QTimer::singleShot(10000, dialogo.get(), [&] { dialogo->done(QDialog::Rejected); });
-    QTest::mouseClick(acerca, Qt::LeftButton);
+    QTest::mouseClick(boton("Boton_Menu_Acerca_"), Qt::LeftButton);
     QVERIFY(modal);
     QVERIFY(principalOculta);
     QVERIFY(cerrado);
 
     QVERIFY(ventana->isVisible());
     QVERIFY(!dialogo->isVisible());
-    QCOMPARE(UnitM01::Articulo_Actual, 34);
-    QCOMPARE(caption->text(), rotulo);
-    QCOMPARE(caption->text(), QStringLiteral("Artículo 33"));
-    QCOMPARE(indice->toolTip(), pista);
-    QCOMPARE(paginas->width(), anchoPanel);
-    QCOMPARE(ventana->pos(), lugar);
+    QCOMPARE(estadoPrincipal(), antes);
 }
 
 void TstFormaAcerca::minimised_comesBackSoAWindowIsAlwaysShown_data()
