@@ -29,7 +29,6 @@ private slots:
     void highlight_marksEveryWholeWordAndNothingElse_data();
     void highlight_marksEveryWholeWordAndNothingElse();
     void highlight_appliesToOneDisplayOnly();
-    void longHeadings_doNotWidenTheWindow();
 
 private:
     QLabel *label(const char *nombre) const { return ventana->findChild<QLabel *>(QString::fromLatin1(nombre)); }
@@ -241,16 +240,6 @@ void TstForm1::highlight_appliesToOneDisplayOnly()
     QCOMPARE(UnitM01::Articulo_Actual, 3);
     QVERIFY(resaltados(&otroFormato).isEmpty());
     QVERIFY(!otroFormato);
-}
-
-void TstForm1::longHeadings_doNotWidenTheWindow()
-{
-    // The window's minimum width must not follow the heading shown, or showing it again
-    // after the About dialog would resize it.
-    const int minimo = ventana->minimumSizeHint().width();
-    ventana->Mover_A_Entrada(42); // title III, chapter II, section II: three long strips
-    QVERIFY(label("StaticText5")->text().size() > 50);
-    QCOMPARE(ventana->minimumSizeHint().width(), minimo);
 }
 
 QTEST_MAIN(TstForm1)

@@ -1,6 +1,7 @@
 // Keyboard use of the main window: Tab visits every control in reading order, the
 // push buttons work with Space and Enter, and buttons that show only a picture carry
 // an accessible name.
+#include "casos_botones.h"
 #include "form1.h"
 #include "unitm01.h"
 
@@ -25,7 +26,7 @@ private slots:
     void shiftTab_goesBackTheSameWay();
     void menuButtons_workWithSpaceAndEnter_data();
     void menuButtons_workWithSpaceAndEnter();
-    void pictureButtons_haveAccessibleNames_data();
+    void pictureButtons_haveAccessibleNames_data() { casosBotonesMenu(); }
     void pictureButtons_haveAccessibleNames();
 
 private:
@@ -142,30 +143,16 @@ void TstTeclado::menuButtons_workWithSpaceAndEnter()
     QCOMPARE(UnitM01::Articulo_Actual, hasta);
 }
 
-void TstTeclado::pictureButtons_haveAccessibleNames_data()
-{
-    QTest::addColumn<QString>("boton");
-    QTest::addColumn<QString>("nombre");
-    QTest::newRow("first") << QStringLiteral("Boton_Menu_Primero_") << QStringLiteral("Ir al Preámbulo");
-    QTest::newRow("previous") << QStringLiteral("Boton_Menu_Anterior_") << QStringLiteral("Ir al artículo anterior");
-    QTest::newRow("next") << QStringLiteral("Boton_Menu_Siguiente_") << QStringLiteral("Ir al artículo siguiente");
-    QTest::newRow("last") << QStringLiteral("Boton_Menu_Ultimo_") << QStringLiteral("Ir al artículo final");
-    QTest::newRow("index") << QStringLiteral("Boton_Menu_Indice_") << QStringLiteral("Ocultar el índice izquierdo");
-    QTest::newRow("about") << QStringLiteral("Boton_Menu_Acerca_")
-                           << QStringLiteral("Información acerca de la fuente de esta constitución");
-    QTest::newRow("close") << QStringLiteral("Boton_Menu_Cerrar_") << QStringLiteral("Cerrar esta aplicación");
-}
-
 void TstTeclado::pictureButtons_haveAccessibleNames()
 {
-    QFETCH(QString, boton);
     QFETCH(QString, nombre);
-    auto *const b = hijo<QAbstractButton>(boton);
+    QFETCH(QString, pista);
+    auto *const b = hijo<QAbstractButton>(nombre);
     QVERIFY(b->text().isEmpty()); // a picture, no caption
     QAccessibleInterface *const interfaz = QAccessible::queryAccessibleInterface(b);
     QVERIFY(interfaz);
     QCOMPARE(interfaz->role(), QAccessible::Button);
-    QCOMPARE(interfaz->text(QAccessible::Name), nombre);
+    QCOMPARE(interfaz->text(QAccessible::Name), pista);
 }
 
 QTEST_MAIN(TstTeclado)

@@ -1,5 +1,6 @@
 // The main window's layout and chrome, read from the real window: bands, sizes, colours,
 // fonts, hints, hover colouring, hiding and showing the index pane, growing the window.
+#include "casos_botones.h"
 #include "form1.h"
 #include "recursos.h"
 #include "unitm01.h"
@@ -70,7 +71,7 @@ private slots:
     void strip_hasDesignedColoursAndFont_data();
     void strip_hasDesignedColoursAndFont();
     void textView_isMaroonOnSkyBlueWithScrollBar();
-    void menuButtons_showPictureWithHintAndAccessibleName_data();
+    void menuButtons_showPictureWithHintAndAccessibleName_data() { casosBotonesMenu(); }
     void menuButtons_showPictureWithHintAndAccessibleName();
     void pushButtons_haveHandCursorAndDesignedFont_data();
     void pushButtons_haveHandCursorAndDesignedFont();
@@ -88,6 +89,7 @@ private slots:
     void indexButton_hidesAndRestores294AfterDrag();
     void indexButton_paintsCaptionStripAtOnce();
     void largerWindow_growsBodyAndKeepsBands();
+    void longHeading_doesNotWidenNarrowWindow_data();
     void longHeading_doesNotWidenNarrowWindow();
 
 private:
@@ -266,20 +268,6 @@ void TstVentana::textView_isMaroonOnSkyBlueWithScrollBar()
     QCOMPARE(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QCOMPARE(widget<QFrame>(QStringLiteral("Panel1"))->frameShadow(), QFrame::Raised);
     QCOMPARE(widget<QSplitter>(QStringLiteral("Splitter1"))->handleWidth(), 3);
-}
-
-void TstVentana::menuButtons_showPictureWithHintAndAccessibleName_data()
-{
-    QTest::addColumn<QString>("nombre");
-    QTest::addColumn<QString>("pista");
-    QTest::newRow("first") << "Boton_Menu_Primero_" << QStringLiteral("Ir al Preámbulo");
-    QTest::newRow("previous") << "Boton_Menu_Anterior_" << QStringLiteral("Ir al artículo anterior");
-    QTest::newRow("next") << "Boton_Menu_Siguiente_" << QStringLiteral("Ir al artículo siguiente");
-    QTest::newRow("last") << "Boton_Menu_Ultimo_" << QStringLiteral("Ir al artículo final");
-    QTest::newRow("index") << "Boton_Menu_Indice_" << Ocultar;
-    QTest::newRow("about") << "Boton_Menu_Acerca_"
-                           << QStringLiteral("Información acerca de la fuente de esta constitución");
-    QTest::newRow("close") << "Boton_Menu_Cerrar_" << QStringLiteral("Cerrar esta aplicación");
 }
 
 void TstVentana::menuButtons_showPictureWithHintAndAccessibleName()
@@ -573,11 +561,27 @@ void TstVentana::largerWindow_growsBodyAndKeepsBands()
     QCOMPARE(widget(QStringLiteral("Boton_0"))->size(), QSize(72, 20));
 }
 
+void TstVentana::longHeading_doesNotWidenNarrowWindow_data()
+{
+    QTest::addColumn<int>("entrada");
+    QTest::newRow("a title longer than the strip of a narrow window") << 115;
+    QTest::newRow("title III, chapter II, section II: three long strips") << 42;
+}
+
+// The window's minimum width must not follow the heading shown, or showing the window again
+// after the About dialog would widen it.
 void TstVentana::longHeading_doesNotWidenNarrowWindow()
 {
-    ventana->Mover_A_Entrada(115); // a title longer than the strip of a narrow window
+    QFETCH(int, entrada);
+    const int minimo = ventana->minimumSizeHint().width();
+    ventana->Mover_A_Entrada(entrada);
+    QCOMPARE(ventana->minimumSizeHint().width(), minimo);
     ventana->resize(522, 300);
     QTest::qWait(50);
+    int largo = 0;
+    for (const char *tira : {"StaticText5", "StaticText6", "StaticText7"})
+        largo = qMax(largo, widget<QLabel>(QString::fromLatin1(tira))->sizeHint().width());
+    QVERIFY2(largo > widget(QStringLiteral("StaticText5"))->width(), "no heading longer than its strip");
     const QSize estrecha = ventana->size();
     ventana->hide();
     ventana->show();
