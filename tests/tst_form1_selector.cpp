@@ -5,11 +5,11 @@
 #include "spinbutton.h"
 #include "unitm01.h"
 
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -51,6 +51,9 @@ private:
                + label(QStringLiteral("StaticText14"))->text()
                + QStringLiteral("/%1%2").arg(UnitM01::Max_Decenas).arg(UnitM01::Max_Unidades);
     }
+    static QTimer *repeticion(SpinButton *g) { return g->findChild<QTimer *>(QStringLiteral("Repeticion")); }
+    // One tick of a held spin's repetition, given by hand instead of waited for.
+    static void tic(SpinButton *g) { QMetaObject::invokeMethod(repeticion(g), "timeout"); }
     void llegarA(const QString &digitos) const
     {
         for (int columna = 1; columna <= 3; ++columna)
@@ -114,50 +117,61 @@ void TstForm1Selector::goButton_movesToArticle()
     QCOMPARE(ventana->findChild<QPushButton *>(QStringLiteral("Boton_Menu_Primero_"))->isEnabled(), entrada != 1);
 }
 
+// The repetition's pace is read from its timer and its ticks are given by hand, so the rule is
+// checked exactly; one real hold, at the end, checks coarsely that real ticks come.
 void TstForm1Selector::held_repeatsAfter400ThenEvery100()
 {
     SpinButton *unidades = giro(3);
-    QList<qint64> momentos;
-    QElapsedTimer reloj;
-    connect(unidades, &SpinButton::upClick, this, [&] { momentos.append(reloj.elapsed()); });
-    reloj.start();
+    QTimer *const reloj = repeticion(unidades);
+    QVERIFY(reloj);
+    QSignalSpy subidas(unidades, &SpinButton::upClick);
+    QVERIFY(!reloj->isActive());
     QTest::mousePress(unidades, Qt::LeftButton, {}, arriba());
-    QTest::qWait(300);
-    QVERIFY(momentos.isEmpty());
-    QTRY_VERIFY_WITH_TIMEOUT(momentos.size() >= 6, 3000);
-    const qsizetype sostenido = momentos.size();
+    QVERIFY(reloj->isActive());
+    QCOMPARE(reloj->interval(), 400);
+    QCOMPARE(subidas.size(), 0);
+    for (int i = 1; i <= 5; ++i) {
+        tic(unidades);
+        QCOMPARE(subidas.size(), i);
+        QVERIFY(reloj->isActive());
+        QCOMPARE(reloj->interval(), 100);
+    }
     QTest::mouseRelease(unidades, Qt::LeftButton, {}, arriba());
-    QCOMPARE(momentos.size(), sostenido + 1); // the release over the half is one more click
-    QVERIFY2(momentos[0] >= 395, qPrintable(QString::number(momentos[0])));
-    QVERIFY2(momentos[0] < 700, qPrintable(QString::number(momentos[0])));
-    for (int i = 1; i < sostenido; ++i)
-        QVERIFY2(momentos[i] - momentos[i - 1] >= 90, qPrintable(QString::number(momentos[i] - momentos[i - 1])));
-    const qsizetype alSoltar = momentos.size();
-    QTest::qWait(300);
-    QCOMPARE(momentos.size(), alSoltar);
-    QCOMPARE(label(QStringLiteral("StaticText14"))->text(), QString::number(alSoltar % 10));
+    QCOMPARE(subidas.size(), 6); // the release over the half is one more click
+    QVERIFY(!reloj->isActive());
+    QCOMPARE(label(QStringLiteral("StaticText14"))->text(), QStringLiteral("6"));
+
+    // A next press starts again at 400.
+    QTest::mousePress(unidades, Qt::LeftButton, {}, arriba());
+    QCOMPARE(reloj->interval(), 400);
+    QTRY_VERIFY_WITH_TIMEOUT(subidas.size() >= 6 + 3, 5000);
+    QTest::mouseRelease(unidades, Qt::LeftButton, {}, arriba());
+    QVERIFY(!reloj->isActive());
 }
 
 void TstForm1Selector::held_pausesOffTheHalfAndResumesOnIt()
 {
     SpinButton *decenas = giro(2);
+    QTimer *const reloj = repeticion(decenas);
     QSignalSpy subidas(decenas, &SpinButton::upClick);
     QSignalSpy bajadas(decenas, &SpinButton::downClick);
     QTest::mousePress(decenas, Qt::LeftButton, {}, arriba());
-    QTRY_VERIFY_WITH_TIMEOUT(subidas.size() >= 2, 2000);
+    tic(decenas);
+    tic(decenas);
+    QCOMPARE(subidas.size(), 2);
     QTest::mouseMove(decenas, abajo()); // over the other half, still held
-    const qsizetype fuera = subidas.size();
-    QTest::qWait(400);
-    QVERIFY(subidas.size() <= fuera + 1); // at most a tick already under way
-    const qsizetype pausa = subidas.size();
-    QTest::qWait(300);
-    QCOMPARE(subidas.size(), pausa);
+    tic(decenas);
+    tic(decenas);
+    QCOMPARE(subidas.size(), 2);
+    QVERIFY(reloj->isActive()); // the timer keeps its pace while the pointer is away
     QTest::mouseMove(decenas, QPoint(30, 5)); // off the button altogether
-    QTest::qWait(300);
-    QCOMPARE(subidas.size(), pausa);
+    tic(decenas);
+    QCOMPARE(subidas.size(), 2);
     QTest::mouseMove(decenas, arriba());
-    QTRY_VERIFY_WITH_TIMEOUT(subidas.size() >= pausa + 2, 1000);
+    tic(decenas);
+    QCOMPARE(subidas.size(), 3);
     QTest::mouseRelease(decenas, Qt::LeftButton, {}, arriba());
+    QCOMPARE(subidas.size(), 4);
     QCOMPARE(bajadas.size(), 0);
 }
 
@@ -193,20 +207,24 @@ void TstForm1Selector::held_endsWhenHiddenOrReleasedElsewhere()
 {
     QFETCH(bool, ocultar);
     SpinButton *unidades = giro(3);
+    QTimer *const reloj = repeticion(unidades);
     QSignalSpy subidas(unidades, &SpinButton::upClick);
     QTest::mousePress(unidades, Qt::LeftButton, {}, arriba());
-    QTRY_VERIFY_WITH_TIMEOUT(subidas.size() >= 1, 2000);
+    tic(unidades);
+    QCOMPARE(subidas.size(), 1);
     if (ocultar)
         ventana->hide();
     else
         QTest::mouseRelease(ventana->findChild<QWidget *>(QStringLiteral("StaticText1")), Qt::LeftButton);
     const qsizetype hechas = subidas.size();
     const QString digitos = mostrado();
-    QTest::qWait(400);
+    // Hidden, the hold ends at once; released elsewhere, at the next tick, which finds the button up.
+    if (reloj->isActive())
+        tic(unidades);
+    QVERIFY(!reloj->isActive());
     if (ocultar) {
         ventana->show();
         QVERIFY(QTest::qWaitForWindowExposed(ventana.get()));
-        QTest::qWait(300);
         QTest::mouseRelease(unidades, Qt::LeftButton, {}, arriba());
     }
     QCOMPARE(subidas.size(), hechas);

@@ -357,7 +357,7 @@ void TstFormaAcerca::noteLink_opensOnPressAndReleaseOnIt()
     QTest::mouseClick(nota->viewport(), Qt::LeftButton, {}, fuera);
     QTest::mousePress(nota->viewport(), Qt::LeftButton, {}, enlace);
     QTest::mouseRelease(nota->viewport(), Qt::LeftButton, {}, fuera);
-    QTest::qWait(10);
+    QCoreApplication::processEvents();
     QVERIFY(enlaces.abiertos.isEmpty());
     QTest::mousePress(nota->viewport(), Qt::LeftButton, {}, enlace);
     QTest::mouseRelease(nota->viewport(), Qt::LeftButton, {}, enlace);

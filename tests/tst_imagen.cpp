@@ -146,7 +146,7 @@ void TstImagen::noPicture_neverRendersOrDraws()
     imagen->setSponge(40);
     fondo->show();
     QVERIFY(QTest::qWaitForWindowExposed(fondo.get()));
-    QTest::qWait(20);
+    fondo->repaint(); // a paint with no picture builds nothing
     imagen->setSponge(50);
     QVERIFY(imagen->Mapa_Trabajo().Vacio());
     QCOMPARE(Esponja::Estado_Generador(), 0u);

@@ -16,6 +16,7 @@ SpinButton::SpinButton(QWidget *parent)
     : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
+    repeticion.setObjectName(QStringLiteral("Repeticion"));
     repeticion.setTimerType(Qt::PreciseTimer);
     connect(&repeticion, &QTimer::timeout, this, &SpinButton::repetir);
 }

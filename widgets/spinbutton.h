@@ -46,7 +46,7 @@ private:
 
     QIcon flechaArriba;
     QIcon flechaAbajo;
-    QTimer repeticion;
+    QTimer repeticion{this}; // "Repeticion": a child, so tests can read it and tick it by hand
     Mitad pulsada = Mitad::Ninguna;    // the half the button went down on
     bool encima = false;               // the pointer is over that half now
 };
