@@ -204,8 +204,12 @@ void TstFormaAcerca::activation_narrowsAndPlacesTheTexts()
     QVERIFY(!Unidad_Acerca::Ampliada);
     QVERIFY(!Unidad_Acerca::Puede_Cerrar);
     QCOMPARE(Unidad_Acerca::Paso_Esponja, -10);
+    // A fixed dialog border without title-bar buttons: no button asked for, and a size that
+    // neither the reader nor the window manager can change.
     const auto flags = dialogo->windowFlags();
+    QVERIFY(flags & Qt::CustomizeWindowHint);
     QVERIFY(!(flags & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint | Qt::WindowSystemMenuHint)));
+    QCOMPARE(dialogo->minimumSize(), dialogo->maximumSize());
 }
 
 // Paints come before ticks: the first frame drawn is the picture sponged with the design's
