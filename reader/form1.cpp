@@ -43,6 +43,7 @@ Form1::Form1(QWidget *parent)
     for (QPushButton *const boton : findChildren<QPushButton *>())
         boton->setAutoDefault(true);
     connectHandlers();
+    setupBuscar();
 }
 
 Form1::~Form1() = default;
@@ -138,14 +139,29 @@ void Form1::Mostrar_Articulo()
             const int p = ColorMemo1->FindInRange(Palabra_Elegida, inicio, int(texto.size()) - inicio);
             if (p < 0)
                 break;
-            ColorMemo1->SetSelectionStart(p);
-            ColorMemo1->SetSelectionLength(largo);
-            ColorMemo1->SetSelectionBold(true);
-            ColorMemo1->HighlightSelection(Apariencia::Amarillo);
+            Resaltar_Tramo(p, largo);
             inicio = p + largo;
         }
     }
     Resaltar_Palabra = false;
+
+    Tramos_Mostrados.clear();
+    for (const Tramo &t : std::as_const(Resaltar_Tramos)) {
+        // Hits from another text than the one on screen mark nothing.
+        if (t.inicio < 0 || t.largo <= 0 || t.inicio + t.largo > texto.size())
+            continue;
+        Resaltar_Tramo(t.inicio, t.largo);
+        Tramos_Mostrados.append(t);
+    }
+    Resaltar_Tramos.clear();
+}
+
+void Form1::Resaltar_Tramo(int inicio, int largo)
+{
+    ColorMemo1->SetSelectionStart(inicio);
+    ColorMemo1->SetSelectionLength(largo);
+    ColorMemo1->SetSelectionBold(true);
+    ColorMemo1->HighlightSelection(Apariencia::Amarillo);
 }
 
 void Form1::Actualizar_Botones()

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "busqueda_global.h"
+
+#include <QPointer>
 #include <QWidget>
 
 class QAbstractButton;
+class QAction;
 class QButtonGroup;
 class QFrame;
 class QLabel;
@@ -17,6 +21,7 @@ class ModeloEstadisticas;
 class QTreeWidgetItem;
 class RichTextView;
 class SpinButton;
+class VentanaBuscar;
 class VetoTreeWidget;
 struct FilaEstadistica;
 
@@ -78,6 +83,14 @@ public:
     void Boton_Menu_Indice_Click();
     void Boton_Menu_Cerrar_Click();
 
+    // Whole-text search: Ctrl+F opens the search window; F3 and Shift+F3 step through its
+    // hits, or through the concordance word's entries while it has none.
+    void Atajo_Buscar_Triggered();
+    void Atajo_Siguiente_Triggered();
+    void Atajo_Anterior_Triggered();
+    void Ventana_BuscarResultadoElegido(int fila);
+    void Ventana_BuscarResultadosCambiados();
+
     // About: hides this window while the About dialog runs modally, then shows it again as it was.
     void Boton_Menu_Acerca_Click();
 
@@ -98,6 +111,20 @@ private:
     void Boton_Profundidad_Toggled(QAbstractButton *boton);
     void colocarVentana(); // designed outer size, centred on the screen
     void connectHandlers();
+    void setupBuscar();
+    // Bold on yellow over one stretch of the text, as the concordance highlight marks a word.
+    void Resaltar_Tramo(int inicio, int largo);
+    // Shows a hit of the search window's results: its entry with every hit highlighted
+    // (unless already on screen), the hit selected and in sight.
+    void Mostrar_Coincidencia(Posicion_Coincidencia posicion);
+    void pasoConcordancia(bool adelante);
+    void pasoCoincidencia(bool adelante);
+
+    QAction *Atajo_Buscar = nullptr;
+    QAction *Atajo_Siguiente = nullptr;
+    QAction *Atajo_Anterior = nullptr;
+    QPointer<VentanaBuscar> Ventana_Buscar; // made on the first Ctrl+F
+    QList<Tramo> Tramos_Mostrados;          // the hits the display on screen highlights
 
     bool activado = false; // FormActivate runs once, on the first showing
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "busqueda_global.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -14,6 +16,8 @@ inline int32_t Capitulo_Actual = 0;
 inline int32_t Seccion_Actual = 0;
 inline bool Resaltar_Palabra = false; // the next display highlights Palabra_Elegida
 inline QString Palabra_Elegida;
+inline QList<Tramo> Resaltar_Tramos;  // the next display highlights these hits of a whole-text search
+inline Posicion_Coincidencia Coincidencia_Actual; // the hit F3 stands on among the search window's results
 inline uint8_t Centenas = 0;          // the article selector's digits and wrap limits
 inline uint8_t Decenas = 0;
 inline uint8_t Unidades = 0;

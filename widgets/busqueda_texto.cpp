@@ -19,11 +19,6 @@ QStringList dividirLineas(QStringView texto)
     return lineas;
 }
 
-bool esCaracterPalabra(QChar c)
-{
-    return c.isLetterOrNumber();
-}
-
 namespace {
 
 // Case folding of the Latin-1 capitals onto their small forms (A-Z and the

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "caracter_palabra.h"
+
 #include <QChar>
 #include <QStringList>
 #include <QStringView>
@@ -9,9 +11,6 @@
 // Lines of a text as the view takes them: CR LF, a lone LF and a lone CR each end
 // one line; a break at the very end adds no empty line; an empty text has no line.
 QStringList dividirLineas(QStringView texto);
-
-// Letters (accented ones included) and digits; everything else ends a word.
-bool esCaracterPalabra(QChar c);
 
 struct OpcionesBusqueda {
     bool palabraCompleta = true;

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+// Whole-text search: a phrase looked for in every entry, capitals and accents ignored.
+//
+// The query's words must stand in the entry in the same order, separated by any run of
+// spaces or paragraph breaks; each word is whole except the last, which may be the
+// beginning of a word; a hit starts at a word's start. Letters fold onto their small form
+// without accent ("Órgano" and "organo" are equal, "ü" is "u"), but "ñ" stays a letter of
+// its own. Positions are those of the entry's stored text, which are the positions of the
+// text view showing it (a paragraph break is one position).
+
+// One hit: its first position in the entry's text and the number of positions it spans,
+// the separators between its words included.
+struct Tramo {
+    int inicio = 0;
+    int largo = 0;
+    friend bool operator==(const Tramo &, const Tramo &) = default;
+};
+
+// One entry holding the phrase, with every hit in increasing order (hits never overlap).
+struct Resultado_Busqueda {
+    int entrada = 0;
+    QList<Tramo> tramos;
+    friend bool operator==(const Resultado_Busqueda &, const Resultado_Busqueda &) = default;
+};
+
+// The query's words: the text split at runs of white space. Empty when the text holds no
+// letter or digit, which is no query at all.
+QStringList palabrasConsulta(QStringView consulta);
+
+// Every entry, in entry order, holding the phrase of the query. Empty for no query, for a
+// query with characters the texts cannot hold, and for one longer than every entry. The
+// folded copy of the texts this searches is made on the first call.
+QList<Resultado_Busqueda> Buscar_En_Textos(QStringView consulta);
+
+// The hits of the query in one text (Latin-1 or not: characters above it match nothing).
+QList<Tramo> buscarFraseEn(QStringView texto, QStringView consulta);
+
+// A one-line view of the text around a hit: about ancho characters, cut at spaces, paragraph
+// breaks shown as spaces, "…" where the text goes on; inicio and largo place the hit in it.
+struct Contexto_Coincidencia {
+    QString texto;
+    int inicio = 0;
+    int largo = 0;
+};
+Contexto_Coincidencia contextoDe(QStringView texto, Tramo tramo, int ancho = 80);
+
+// A place among the hits of a result list: row and hit within it; -1 for none.
+struct Posicion_Coincidencia {
+    int fila = -1;
+    int tramo = -1;
+    friend bool operator==(const Posicion_Coincidencia &, const Posicion_Coincidencia &) = default;
+};
+
+// The hit after (adelante) or before the given one: within its row, then on to the first
+// hit of the next row (the last of the previous one), wrapping at the ends. From no place,
+// or one outside the list, the first hit (the last one). None for an empty list.
+Posicion_Coincidencia pasoCoincidencia(const QList<Resultado_Busqueda> &resultados, Posicion_Coincidencia actual,
+                                       bool adelante);

@@ -1,0 +1,111 @@
+// Whole-text search: the search window, made on the first Ctrl+F, and F3 / Shift+F3
+// through its hits, or through the concordance word's entries while it has none.
+#include "form1.h"
+
+#include "listaconbusqueda.h"
+#include "richtextview.h"
+#include "unitm01.h"
+#include "ventanabuscar.h"
+
+#include <QAction>
+
+using namespace UnitM01;
+
+void Form1::setupBuscar()
+{
+    const struct {
+        QAction **accion;
+        const char *nombre;
+        QKeySequence teclas;
+        void (Form1::*manejador)();
+    } atajos[] = {
+        {&Atajo_Buscar, "Atajo_Buscar", QKeySequence(Qt::CTRL | Qt::Key_F), &Form1::Atajo_Buscar_Triggered},
+        {&Atajo_Siguiente, "Atajo_Siguiente", QKeySequence(Qt::Key_F3), &Form1::Atajo_Siguiente_Triggered},
+        {&Atajo_Anterior, "Atajo_Anterior", QKeySequence(Qt::SHIFT | Qt::Key_F3), &Form1::Atajo_Anterior_Triggered},
+    };
+    for (const auto &a : atajos) {
+        auto *const accion = new QAction(this);
+        accion->setObjectName(QString::fromLatin1(a.nombre));
+        accion->setShortcut(a.teclas);
+        accion->setShortcutContext(Qt::WindowShortcut);
+        addAction(accion);
+        connect(accion, &QAction::triggered, this, a.manejador);
+        *a.accion = accion;
+    }
+}
+
+void Form1::Atajo_Buscar_Triggered()
+{
+    if (!Ventana_Buscar) {
+        Ventana_Buscar = new VentanaBuscar(this);
+        // The same keys work in the search window.
+        Ventana_Buscar->addActions({Atajo_Buscar, Atajo_Siguiente, Atajo_Anterior});
+        connect(Ventana_Buscar, &VentanaBuscar::resultadoElegido, this, &Form1::Ventana_BuscarResultadoElegido);
+        connect(Ventana_Buscar, &VentanaBuscar::resultadosCambiados, this,
+                &Form1::Ventana_BuscarResultadosCambiados);
+    }
+    Ventana_Buscar->mostrar();
+}
+
+void Form1::Atajo_Siguiente_Triggered()
+{
+    pasoCoincidencia(true);
+}
+
+void Form1::Atajo_Anterior_Triggered()
+{
+    pasoCoincidencia(false);
+}
+
+void Form1::Ventana_BuscarResultadoElegido(int fila)
+{
+    // A row chosen shows its entry afresh, from its first hit.
+    Tramos_Mostrados.clear();
+    Mostrar_Coincidencia({fila, 0});
+}
+
+void Form1::Ventana_BuscarResultadosCambiados()
+{
+    Coincidencia_Actual = {};
+}
+
+void Form1::pasoCoincidencia(bool adelante)
+{
+    if (!Ventana_Buscar || Ventana_Buscar->resultados().isEmpty()) {
+        pasoConcordancia(adelante);
+        return;
+    }
+    Mostrar_Coincidencia(::pasoCoincidencia(Ventana_Buscar->resultados(), Coincidencia_Actual, adelante));
+}
+
+void Form1::Mostrar_Coincidencia(Posicion_Coincidencia posicion)
+{
+    if (!Ventana_Buscar)
+        return;
+    const QList<Resultado_Busqueda> &resultados = Ventana_Buscar->resultados();
+    if (posicion.fila < 0 || posicion.fila >= resultados.size())
+        return;
+    const Resultado_Busqueda &r = resultados[posicion.fila];
+    if (posicion.tramo < 0 || posicion.tramo >= r.tramos.size())
+        return;
+    Coincidencia_Actual = posicion;
+    if (Articulo_Actual != r.entrada || Tramos_Mostrados != r.tramos) {
+        Resaltar_Tramos = r.tramos;
+        Mover_A_Entrada(r.entrada);
+    }
+    const Tramo &t = r.tramos[posicion.tramo];
+    ColorMemo1->SetSelectionStart(t.inicio);
+    ColorMemo1->SetSelectionLength(t.largo);
+    Ventana_Buscar->marcarFila(posicion.fila);
+}
+
+void Form1::pasoConcordancia(bool adelante)
+{
+    const int n = ListBox2->count();
+    if (n == 0)
+        return;
+    const int actual = ListBox2->selectedItems().isEmpty() ? -1 : ListBox2->currentRow();
+    const int fila = actual < 0 ? (adelante ? 0 : n - 1) : ((actual + (adelante ? 1 : -1)) % n + n) % n;
+    ListBox2->setCurrentRow(fila);
+    ListBox2Click();
+}

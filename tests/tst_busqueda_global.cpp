@@ -1,0 +1,235 @@
+// The whole-text search without a window: hits against the real texts, checked against an
+// independent scan (a regular expression over a copy folded by Unicode decomposition),
+// the folding and word rules on small texts, the context line and the F3 stepping.
+#include "busqueda_global.h"
+#include "entradas.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(QList<Tramo>)
+
+namespace {
+
+// Small letters without accents, "ñ" kept: decompose, drop the accents, put the tildes of ñ back.
+QString plegarPorDescomposicion(const QString &s)
+{
+    QString conMarca = s;
+    conMarca.replace(u'ñ', u'\x01').replace(u'Ñ', u'\x01');
+    QString r;
+    for (const QChar c : conMarca.normalized(QString::NormalizationForm_D)) {
+        if (c.category() != QChar::Mark_NonSpacing)
+            r += c;
+    }
+    return r.toLower().replace(u'\x01', u'ñ');
+}
+
+// The expected hits of every entry: a regular expression built from the query's words.
+QList<Resultado_Busqueda> recorridoIndependiente(const QString &consulta)
+{
+    const QStringList palabras = plegarPorDescomposicion(consulta).split(QRegularExpression(u"\\s+"_s), Qt::SkipEmptyParts);
+    if (palabras.isEmpty() || !consulta.contains(QRegularExpression(u"[\\p{L}\\p{N}]"_s)))
+        return {};
+    QStringList partes;
+    for (const QString &p : palabras)
+        partes << QRegularExpression::escape(p);
+    const QString patron = u"(?<![\\p{L}\\p{N}])"_s + partes.join(u"(?![\\p{L}\\p{N}])[ \\n\\x{A0}]+"_s);
+    const QRegularExpression re(patron, QRegularExpression::UseUnicodePropertiesOption);
+    QList<Resultado_Busqueda> r;
+    for (int e = 1; e <= Numero_Entradas; ++e) {
+        Resultado_Busqueda fila{e, {}};
+        auto it = re.globalMatch(plegarPorDescomposicion(Texto_Entrada(e)));
+        while (it.hasNext()) {
+            const QRegularExpressionMatch m = it.next();
+            fila.tramos.append(Tramo{int(m.capturedStart()), int(m.capturedLength())});
+        }
+        if (!fila.tramos.isEmpty())
+            r.append(fila);
+    }
+    return r;
+}
+
+int totalTramos(const QList<Resultado_Busqueda> &r)
+{
+    int n = 0;
+    for (const Resultado_Busqueda &f : r)
+        n += int(f.tramos.size());
+    return n;
+}
+
+} // namespace
+
+class TstBusquedaGlobal : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void textos_matchIndependentScan_data();
+    void textos_matchIndependentScan();
+    void textos_badQueries_giveNoResults_data();
+    void textos_badQueries_giveNoResults();
+    void reglas_data();
+    void reglas();
+    void contexto_placesHitInOneLine_data();
+    void contexto_placesHitInOneLine();
+    void paso_data();
+    void paso();
+};
+
+void TstBusquedaGlobal::textos_matchIndependentScan_data()
+{
+    QTest::addColumn<QString>("consulta");
+    QTest::addColumn<int>("entradasMinimas"); // guards against both scans finding nothing
+    QTest::newRow("derechos humanos") << u"derechos humanos"_s << 20;
+    QTest::newRow("organo without accent") << u"organo"_s << 40;
+    QTest::newRow("república bolivariana") << u"república bolivariana"_s << 10;
+    QTest::newRow("ACCION in capitals") << u"ACCION"_s << 15;
+    QTest::newRow("nino is not niño") << u"nino"_s << 0;
+    QTest::newRow("niño") << u"niño"_s << 1;
+    QTest::newRow("bilingue folds ü") << u"BILINGUE"_s << 1;
+    QTest::newRow("across a paragraph break") << u"Poder Público Nacional: 1. La política"_s << 1;
+    QTest::newRow("across a paragraph break, entry 2") << u"el Libertador. Son derechos"_s << 1;
+    QTest::newRow("runs of spaces made one") << u"  derechos    humanos  y "_s << 3;
+    QTest::newRow("last word a prefix") << u"derechos hum"_s << 20;
+    QTest::newRow("one letter") << u"a"_s << 300;
+    QTest::newRow("one digit") << u"5"_s << 10;
+}
+
+void TstBusquedaGlobal::textos_matchIndependentScan()
+{
+    QFETCH(QString, consulta);
+    QFETCH(int, entradasMinimas);
+    const QList<Resultado_Busqueda> esperado = recorridoIndependiente(consulta);
+    const QList<Resultado_Busqueda> obtenido = Buscar_En_Textos(consulta);
+    QVERIFY2(esperado.size() >= entradasMinimas, qPrintable(u"only %1 entries"_s.arg(esperado.size())));
+    if (entradasMinimas == 0)
+        QVERIFY(esperado.isEmpty());
+    QCOMPARE(obtenido.size(), esperado.size());
+    QCOMPARE(totalTramos(obtenido), totalTramos(esperado));
+    QCOMPARE(obtenido, esperado);
+}
+
+void TstBusquedaGlobal::textos_badQueries_giveNoResults_data()
+{
+    QTest::addColumn<QString>("consulta");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("spaces only") << u"   "_s;
+    QTest::newRow("no letter or digit") << u". , ; «»"_s;
+    QTest::newRow("control characters") << u"dere\x01chos"_s;
+    QTest::newRow("zero character") << QString(QChar(0)) + u"a"_s;
+    QTest::newRow("outside the texts' characters") << u"derechos ħumanos"_s;
+    QTest::newRow("pasted megabyte of one word") << u"derechos "_s.repeated(1 << 17);
+    QString aleatorio;
+    quint32 estado = 12345;
+    for (int i = 0; i < (1 << 20); ++i) {
+        estado = estado * 1664525u + 1013904223u;
+        aleatorio += QChar(char16_t(0x20 + (estado >> 24) % 0xE0));
+    }
+    QTest::newRow("pasted megabyte of Latin-1") << aleatorio;
+}
+
+void TstBusquedaGlobal::textos_badQueries_giveNoResults()
+{
+    QFETCH(QString, consulta);
+    QVERIFY(Buscar_En_Textos(consulta).isEmpty());
+}
+
+void TstBusquedaGlobal::reglas_data()
+{
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<QString>("consulta");
+    QTest::addColumn<QList<Tramo>>("esperado");
+    using L = QList<Tramo>;
+    QTest::newRow("accent and capital folded") << u"El Órgano y los órganos."_s << u"organo"_s << L{{3, 6}, {16, 6}};
+    QTest::newRow("capitals in the query") << u"la acción"_s << u"ACCIÓN"_s << L{{3, 6}};
+    QTest::newRow("ñ is its own letter") << u"el niño y el nino"_s << u"niño"_s << L{{3, 4}};
+    QTest::newRow("Ñ folds to ñ") << u"AÑO"_s << u"año"_s << L{{0, 3}};
+    QTest::newRow("ü folds to u") << u"bilingüe"_s << u"bilingue"_s << L{{0, 8}};
+    QTest::newRow("last word a prefix") << u"derechos humanos"_s << u"derechos hum"_s << L{{0, 12}};
+    QTest::newRow("earlier words whole") << u"derechos humanos"_s << u"derecho humanos"_s << L{};
+    QTest::newRow("starts at a word start") << u"derechos"_s << u"echos"_s << L{};
+    QTest::newRow("digits are word characters") << u"12 y 2"_s << u"2"_s << L{{5, 1}};
+    QTest::newRow("separators: spaces and breaks") << u"a  \n b"_s << u"a b"_s << L{{0, 6}};
+    QTest::newRow("punctuation does not separate") << u"a, b"_s << u"a b"_s << L{};
+    QTest::newRow("punctuation in the query") << u"a, b"_s << u"a, b"_s << L{{0, 4}};
+    QTest::newRow("hits never overlap") << u"la la la"_s << u"la la"_s << L{{0, 5}};
+    QTest::newRow("text outside Latin-1") << u"ħa a"_s << u"a"_s << L{{3, 1}};
+}
+
+void TstBusquedaGlobal::reglas()
+{
+    QFETCH(QString, texto);
+    QFETCH(QString, consulta);
+    QFETCH(QList<Tramo>, esperado);
+    QCOMPARE(buscarFraseEn(texto, consulta), esperado);
+}
+
+void TstBusquedaGlobal::contexto_placesHitInOneLine_data()
+{
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<int>("inicio");
+    QTest::addColumn<int>("largo");
+    QTest::addColumn<QString>("contexto");
+    QTest::addColumn<QString>("golpe");
+    const QString largo = u"uno dos tres cuatro cinco seis siete ocho nueve diez once doce trece catorce"_s;
+    QTest::newRow("short text whole") << u"el órgano"_s << 3 << 6 << u"el órgano"_s << u"órgano"_s;
+    QTest::newRow("break shown as a space") << u"fin.\nDerechos"_s << 5 << 8 << u"fin. Derechos"_s << u"Derechos"_s;
+    QTest::newRow("cut at spaces, both sides") << largo << 37 << 4 << u"… cinco seis siete ocho nueve diez once …"_s
+                                            << u"ocho"_s;
+    QTest::newRow("hit past the end clamped") << u"abc"_s << 10 << 5 << u"abc"_s << QString();
+}
+
+void TstBusquedaGlobal::contexto_placesHitInOneLine()
+{
+    QFETCH(QString, texto);
+    QFETCH(int, inicio);
+    QFETCH(int, largo);
+    QFETCH(QString, contexto);
+    QFETCH(QString, golpe);
+    const Contexto_Coincidencia c = contextoDe(texto, Tramo{inicio, largo}, 40);
+    QCOMPARE(c.texto, contexto);
+    QCOMPARE(c.texto.mid(c.inicio, c.largo), golpe);
+}
+
+void TstBusquedaGlobal::paso_data()
+{
+    QTest::addColumn<bool>("adelante");
+    QTest::addColumn<int>("fila");
+    QTest::addColumn<int>("tramo");
+    QTest::addColumn<int>("filaEsperada");
+    QTest::addColumn<int>("tramoEsperado");
+    // Rows of 2, 1 and 3 hits.
+    QTest::newRow("from none, forward: first hit") << true << -1 << -1 << 0 << 0;
+    QTest::newRow("from none, back: last hit") << false << -1 << -1 << 2 << 2;
+    QTest::newRow("within a row") << true << 0 << 0 << 0 << 1;
+    QTest::newRow("past a row's last hit") << true << 0 << 1 << 1 << 0;
+    QTest::newRow("past the last hit wraps") << true << 2 << 2 << 0 << 0;
+    QTest::newRow("back within a row") << false << 2 << 2 << 2 << 1;
+    QTest::newRow("back before a row's first hit") << false << 2 << 0 << 1 << 0;
+    QTest::newRow("back before the first hit wraps") << false << 0 << 0 << 2 << 2;
+    QTest::newRow("row outside the list") << true << 7 << 0 << 0 << 0;
+    QTest::newRow("hit outside the row") << false << 1 << 5 << 2 << 2;
+}
+
+void TstBusquedaGlobal::paso()
+{
+    QFETCH(bool, adelante);
+    QFETCH(int, fila);
+    QFETCH(int, tramo);
+    QFETCH(int, filaEsperada);
+    QFETCH(int, tramoEsperado);
+    const QList<Resultado_Busqueda> r = {
+        {2, {{0, 1}, {5, 1}}},
+        {7, {{3, 1}}},
+        {9, {{1, 1}, {4, 1}, {8, 1}}},
+    };
+    QCOMPARE(pasoCoincidencia(r, {fila, tramo}, adelante), (Posicion_Coincidencia{filaEsperada, tramoEsperado}));
+    QCOMPARE(pasoCoincidencia({}, {fila, tramo}, adelante), Posicion_Coincidencia{});
+    // One row of one hit: every step comes back to it.
+    QCOMPARE(pasoCoincidencia({{4, {{2, 3}}}}, {0, 0}, adelante), (Posicion_Coincidencia{0, 0}));
+}
+
+QTEST_APPLESS_MAIN(TstBusquedaGlobal)
+#include "tst_busqueda_global.moc"
