@@ -1,6 +1,7 @@
 // The real program on a real X server: the test starts its own Xvfb, runs the constitucion
 // executable, finds its main window, takes screenshots and reads the bands' colours on screen.
-// The last screenshot of the window as it starts is kept in the build tree (CAPTURA_PNG).
+// The last screenshot of the window as it starts is kept in the build tree (CAPTURA_PNG), and
+// one of the search window with results (CAPTURA_BUSCAR_PNG).
 #include <QColor>
 #include <QElapsedTimer>
 #include <QImage>
@@ -13,8 +14,9 @@
 
 namespace {
 
-constexpr int AnchoPantalla = 1024;
-constexpr int AltoPantalla = 768;
+// Wide enough for the search window beside the centred main window.
+constexpr int AnchoPantalla = 1920;
+constexpr int AltoPantalla = 1080;
 constexpr QSize Ventana(664, 480);
 
 // A point of the window with the colour it must show.
@@ -50,6 +52,7 @@ private slots:
     void mainWindow_designedSizeCentredOnScreen();
     void mainWindow_showsBandColoursInPlace();
     void pointerOverButton_coloursItOnScreen();
+    void ctrlF_searchWindowBesideWithResults();
     void closeButton_endsProgram();
 
 private:
@@ -231,6 +234,71 @@ void TstPantalla::pointerOverButton_coloursItOnScreen()
         sobre = enPantalla(captura(), cara);
     } while (sobre != colorCara && reloj.elapsed() < 5000);
     QCOMPARE(sobre, colorCara);
+}
+
+void TstPantalla::ctrlF_searchWindowBesideWithResults()
+{
+    // No window manager gives the main window the keyboard: ask for it.
+    herramienta(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"), QStringLiteral("--sync"), ventana});
+    herramienta(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("ctrl+f")});
+    const QString buscar = herramienta(QStringLiteral("xdotool"),
+                                       {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
+                                        QStringLiteral("--name"), QStringLiteral("^Buscar en la Constituci")})
+                               .section(QLatin1Char('\n'), 0, 0)
+                               .trimmed();
+    QVERIFY2(!buscar.isEmpty(), "Ctrl+F showed no search window");
+    const QString info = herramienta(QStringLiteral("xwininfo"), {QStringLiteral("-id"), buscar});
+    const QRegularExpression x(QStringLiteral("Absolute upper-left X:\\s*(-?\\d+)"));
+    QCOMPARE(x.match(info).captured(1).toInt(), origen.x() + Ventana.width());
+
+    // Once the window has the keyboard: type, go down into the list, choose the first row.
+    QElapsedTimer reloj;
+    reloj.start();
+    while (herramienta(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")}).trimmed() != buscar
+           && reloj.elapsed() < 10000)
+        QTest::qWait(100);
+    herramienta(QStringLiteral("xdotool"),
+                {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), QStringLiteral("derechos humanos")});
+    herramienta(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Down"), QStringLiteral("Return")});
+
+    // The main window's text shows the hits of the first result bold on yellow.
+    const auto amarillosEnTexto = [this] {
+        const QImage imagen = captura();
+        int n = 0;
+        for (int y = 140; y < qMin(imagen.height(), 470); ++y)
+            for (int xx = 300; xx < qMin(imagen.width(), 650); ++xx)
+                n += enPantalla(imagen, QPoint(xx, y)) == QColor(255, 255, 0);
+        return n;
+    };
+    reloj.restart();
+    int amarillos = 0;
+    while ((amarillos = amarillosEnTexto()) == 0 && reloj.elapsed() < 10000)
+        QTest::qWait(250);
+    QVERIFY2(amarillos > 0, "no hit highlighted in the text");
+
+    const QString archivo = temporal.filePath(QStringLiteral("buscar.png"));
+    herramienta(QStringLiteral("import"), {QStringLiteral("-window"), buscar, QStringLiteral("png:") + archivo});
+    const QImage imagen = QImage(archivo).convertToFormat(QImage::Format_RGB32);
+    QVERIFY(!imagen.isNull());
+    QVERIFY(imagen.save(QStringLiteral(CAPTURA_BUSCAR_PNG)));
+    int cielo = 0;
+    for (int y = 0; y < imagen.height(); y += 2)
+        for (int xx = 0; xx < imagen.width(); xx += 2)
+            cielo += enPantalla(imagen, QPoint(xx, y)) == QColor(166, 202, 240);
+    QVERIFY2(cielo > 1000, "the results list does not show its sky blue");
+
+    // Escape closes it.
+    herramienta(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Escape")});
+    const auto visible = [&] {
+        return !herramienta(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                        QStringLiteral("--name"), QStringLiteral("^Buscar en la Constituci")})
+                    .trimmed()
+                    .isEmpty();
+    };
+    reloj.restart();
+    while (visible() && reloj.elapsed() < 10000)
+        QTest::qWait(100);
+    QVERIFY2(!visible(), "Escape left the search window open");
 }
 
 void TstPantalla::closeButton_endsProgram()

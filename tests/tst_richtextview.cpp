@@ -146,6 +146,7 @@ private slots:
     void clearText_dropsEveryFormatAndTheSelection();
     void scrolling_onlySetSelectionLengthScrolls();
     void selection_drawnOnlyWithFocus();
+    void selection_withoutFocusLeavesHighlightInSight();
     void readOnly_keysChangeNothing_data();
     void readOnly_keysChangeNothing();
     void readOnly_inputMethodAndDropChangeNothing();
@@ -514,6 +515,31 @@ void TstRichTextView::selection_drawnOnlyWithFocus()
     p.setColor(QPalette::Highlight, Qt::darkBlue);
     vista->setPalette(p);
     QCOMPARE(vista->palette().brush(QPalette::Inactive, QPalette::Highlight).style(), Qt::NoBrush);
+}
+
+void TstRichTextView::selection_withoutFocusLeavesHighlightInSight()
+{
+    vista->SetLinesText(QStringLiteral("Texto de prueba con varias palabras"));
+    QWidget otro;
+    otro.setFocusPolicy(Qt::StrongFocus);
+    otro.show();
+    otro.activateWindow();
+    otro.setFocus();
+    QTRY_VERIFY(!vista->hasFocus());
+
+    vista->SetSelectionStart(6);
+    vista->SetSelectionLength(2);
+    vista->SetSelectionBold(true);
+    vista->HighlightSelection(Qt::yellow);
+    const QImage resaltado = vista->viewport()->grab().toImage();
+    // A selection over the highlighted word and around it changes nothing on screen.
+    vista->SetSelectionStart(0);
+    vista->SetSelectionLength(15);
+    QVERIFY(vista->textCursor().hasSelection());
+    QVERIFY(pixelesDistintos(vista->viewport()->grab().toImage(), resaltado) < 10);
+
+    enfocar();
+    QVERIFY(pixelesDistintos(vista->viewport()->grab().toImage(), resaltado) > 200);
 }
 
 void TstRichTextView::readOnly_keysChangeNothing_data()

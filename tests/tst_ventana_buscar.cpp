@@ -214,6 +214,14 @@ void TstVentanaBuscar::clickOnRow_showsThatEntry()
     const QModelIndex i = lista()->model()->index(4, 2);
     QTest::mouseClick(lista()->viewport(), Qt::LeftButton, {}, lista()->visualRect(i).center());
     verificarEnCoincidencia(r[4], 0);
+    // On screen too, although the selected hit is in a window without the focus.
+    const QImage imagen = memo()->viewport()->grab().toImage();
+    int amarillos = 0;
+    for (int y = 0; y < imagen.height(); ++y)
+        for (int x = 0; x < imagen.width(); ++x)
+            amarillos += QColor(imagen.pixel(x, y)) == QColor(255, 255, 0);
+    QVERIFY(!memo()->hasFocus());
+    QVERIFY(amarillos > 100);
 }
 
 void TstVentanaBuscar::f3_stepsHitsAcrossEntriesAndWraps()

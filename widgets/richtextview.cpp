@@ -16,6 +16,8 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPalette>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -174,6 +176,26 @@ void RichTextView::ocultarSeleccionSinFoco()
     p.setBrush(QPalette::Inactive, QPalette::Highlight, Qt::NoBrush);
     p.setBrush(QPalette::Inactive, QPalette::HighlightedText, Qt::NoBrush);
     setPalette(p);
+}
+
+void RichTextView::paintEvent(QPaintEvent *event)
+{
+    // The text widget draws a selection over its formats even with the inactive colours,
+    // wiping the background of formatted text (a highlight) under it. Without the focus
+    // the selection is not drawn at all: the document is painted without it.
+    if (hasFocus() || !textCursor().hasSelection()) {
+        QTextEdit::paintEvent(event);
+        return;
+    }
+    QPainter pintor(viewport());
+    const QPoint desplazamiento(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    const QRect zona = event->rect().translated(desplazamiento);
+    pintor.translate(-desplazamiento);
+    pintor.setClipRect(zona);
+    QAbstractTextDocumentLayout::PaintContext contexto;
+    contexto.clip = zona;
+    contexto.palette = palette();
+    document()->documentLayout()->draw(&pintor, contexto);
 }
 
 void RichTextView::changeEvent(QEvent *event)
