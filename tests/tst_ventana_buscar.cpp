@@ -7,6 +7,7 @@
 #include "unitm01.h"
 #include "ventanabuscar.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -50,6 +51,7 @@ private slots:
     void f3_inSearchWindow_stepsToo();
     void f3_withoutResults_stepsConcordanceEntries();
     void closeAndReopen_keepsTextAndResults();
+    void pastedMegabyte_givesNoResults();
 
 private:
     VentanaBuscar *abrir() const;
@@ -324,6 +326,21 @@ void TstVentanaBuscar::closeAndReopen_keepsTextAndResults()
     QCOMPARE(texto()->selectedText(), u"organo"_s); // typing replaces it
     QCOMPARE(cuenta()->text(), antes);
     QCOMPARE(lista()->model()->rowCount(), filas);
+}
+
+void TstVentanaBuscar::pastedMegabyte_givesNoResults()
+{
+    QVERIFY(abrir());
+    QApplication::clipboard()->setText(u"derechos humanos "_s.repeated((1 << 20) / 17));
+    QTest::keyClick(texto(), Qt::Key_V, Qt::ControlModifier);
+    QVERIFY(texto()->text().startsWith(u"derechos humanos derechos"_s));
+    QCOMPARE(cuenta()->text(), u"Sin coincidencias"_s);
+    QCOMPARE(lista()->model()->rowCount(), 0);
+    // Control characters pasted in the middle of a word.
+    texto()->clear();
+    QApplication::clipboard()->setText(u"dere\x01\x02chos"_s);
+    QTest::keyClick(texto(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(cuenta()->text(), u"Sin coincidencias"_s);
 }
 
 QTEST_MAIN(TstVentanaBuscar)
