@@ -118,7 +118,7 @@ private:
     // (unless already on screen), the hit selected and in sight.
     void Mostrar_Coincidencia(Posicion_Coincidencia posicion);
     void pasoConcordancia(bool adelante);
-    void pasoCoincidencia(bool adelante);
+    void pasoBusqueda(bool adelante);
 
     QAction *Atajo_Buscar = nullptr;
     QAction *Atajo_Siguiente = nullptr;

@@ -49,12 +49,12 @@ void Form1::Atajo_Buscar_Triggered()
 
 void Form1::Atajo_Siguiente_Triggered()
 {
-    pasoCoincidencia(true);
+    pasoBusqueda(true);
 }
 
 void Form1::Atajo_Anterior_Triggered()
 {
-    pasoCoincidencia(false);
+    pasoBusqueda(false);
 }
 
 void Form1::Ventana_BuscarResultadoElegido(int fila)
@@ -69,13 +69,13 @@ void Form1::Ventana_BuscarResultadosCambiados()
     Coincidencia_Actual = {};
 }
 
-void Form1::pasoCoincidencia(bool adelante)
+void Form1::pasoBusqueda(bool adelante)
 {
     if (!Ventana_Buscar || Ventana_Buscar->resultados().isEmpty()) {
         pasoConcordancia(adelante);
         return;
     }
-    Mostrar_Coincidencia(::pasoCoincidencia(Ventana_Buscar->resultados(), Coincidencia_Actual, adelante));
+    Mostrar_Coincidencia(pasoCoincidencia(Ventana_Buscar->resultados(), Coincidencia_Actual, adelante));
 }
 
 void Form1::Mostrar_Coincidencia(Posicion_Coincidencia posicion)

@@ -44,6 +44,7 @@ VentanaBuscar::VentanaBuscar(QWidget *parent)
     Texto_Buscar->setPlaceholderText(QStringLiteral("Palabras o frase"));
     Texto_Buscar->setAccessibleName(QStringLiteral("Texto a buscar"));
     Cuenta_Buscar->setFont(Apariencia::fuente(8, true));
+    Lista_Resultados->setAccessibleName(QStringLiteral("Resultados de la búsqueda"));
 
     Lista_Resultados->setModel(Modelo_Resultados);
     Lista_Resultados->setItemDelegateForColumn(ModeloResultados::ColumnaContexto, new DelegadoResaltado(Lista_Resultados));
