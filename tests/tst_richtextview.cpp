@@ -3,6 +3,8 @@
 // the hidden selection without focus, and read-only editing.
 #include "richtextview.h"
 
+#include "apariencia.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -180,6 +182,10 @@ void TstRichTextView::init()
 {
     vista = std::make_unique<RichTextView>();
     vista->setObjectName(QStringLiteral("ColorMemo1"));
+    // The face the reader gives it. Qt's own default, "Sans Serif", is whatever face
+    // fontconfig finds: with only the Liberation faces installed that is Liberation Mono,
+    // whose bold glyphs are no wider than its regular ones.
+    vista->setFont(Apariencia::fuente(8));
     vista->resize(320, 120);
     vista->show();
     QVERIFY(QTest::qWaitForWindowExposed(vista.get()));
