@@ -51,6 +51,8 @@ public:
     void SpinButton3DownClick();
     void Mostrar_Digitos();
     void Boton_Cunsultar_ArticuloClick();
+    // Puts article n (0 the preamble .. 350) on the selector and presses go; out of range does nothing.
+    void elegirArticulo(int n);
 
     // Index tree
     void Llenar_Indice();
