@@ -5,6 +5,7 @@
 class QAbstractButton;
 class QButtonGroup;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -75,6 +76,7 @@ public:
     void Agregar_Estadistica(const QString &palabra, int articulos, int veces);
     void ListView1ColumnClick(int columna);
     int ListView1Compare(const FilaEstadistica &a, const FilaEstadistica &b) const;
+    static int columnaDeTecla(const QKeyEvent *tecla);
 
     // Chrome
     void Boton_Menu_Indice_Click();
@@ -99,6 +101,7 @@ private:
     void setupIndice();
     void Boton_Profundidad_Toggled(QAbstractButton *boton);
     void colocarVentana(); // designed outer size, centred on the screen
+    void anunciarEntrada(); // ColorMemo1's accessible name after a move
     void connectHandlers();
 
     bool activado = false; // FormActivate runs once, on the first showing
