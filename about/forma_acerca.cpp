@@ -3,6 +3,7 @@
 #include "apariencia.h"
 #include "botonplano.h"
 #include "imagen.h"
+#include "marco_foco.h"
 #include "recursos.h"
 #include "richtextview.h"
 #include "unidad_99.h"
@@ -12,6 +13,7 @@
 #include <QEnterEvent>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
@@ -57,6 +59,14 @@ QLabel *crearEtiqueta(QWidget *padre, const char *nombre, const QRect &lugar)
     return etiqueta;
 }
 
+// Enter or Space without modifiers: a press of a link label from the keyboard.
+bool esPulsacion(const QKeyEvent *tecla)
+{
+    const int k = tecla->key();
+    return (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space)
+           && (tecla->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
 } // namespace
 
 Forma_Acerca::Forma_Acerca(QWidget *parent)
@@ -85,6 +95,7 @@ Forma_Acerca::Forma_Acerca(QWidget *parent)
         move(area.x() + (area.width() - AnchoAmplio) / 2, area.y() + (area.height() - AltoCliente) / 2);
     }
     connectHandlers();
+    MarcoFoco::instalar();
 }
 
 Forma_Acerca::~Forma_Acerca()
@@ -182,6 +193,8 @@ void Forma_Acerca::setupPanelDerecho()
         QLabel *const l = crearEtiqueta(marco, nombre, QRect(1, 1, 278, 15));
         l->setFont(Apariencia::fuente(8, true));
         l->setCursor(Qt::PointingHandCursor);
+        // Reached with Tab once the dialog is widened; Enter or Space then opens the link.
+        l->setFocusPolicy(Qt::TabFocus);
         Apariencia::colorear(l, Apariencia::Granate, Apariencia::Blanco);
         l->installEventFilter(this);
         return l;
@@ -251,13 +264,18 @@ bool Forma_Acerca::eventFilter(QObject *objeto, QEvent *evento)
     const bool sale = tipo == QEvent::Leave;
     if (objeto == MyMailAddress || objeto == MyWebAddress) {
         const bool correo = objeto == MyMailAddress;
-        if (entra)
+        const auto *const etiqueta = static_cast<QWidget *>(objeto);
+        // With the keyboard's focus a link shows the colours it has under the mouse, and keeps
+        // them while either is on it.
+        if (entra || tipo == QEvent::FocusIn)
             correo ? MyMailAddressMouseEnter() : MyWebAddressMouseEnter();
-        else if (sale)
+        else if ((sale && !etiqueta->hasFocus()) || (tipo == QEvent::FocusOut && !etiqueta->underMouse()))
             correo ? MyMailAddressMouseLeave() : MyWebAddressMouseLeave();
-        else if (tipo == QEvent::MouseButtonRelease) {
+        else if (tipo == QEvent::KeyPress && esPulsacion(static_cast<QKeyEvent *>(evento))) {
+            correo ? MyMailAddressClick() : MyWebAddressClick();
+            return true;
+        } else if (tipo == QEvent::MouseButtonRelease) {
             const auto *const raton = static_cast<QMouseEvent *>(evento);
-            const auto *const etiqueta = static_cast<QWidget *>(objeto);
             if (raton->button() == Qt::LeftButton && etiqueta->rect().contains(raton->position().toPoint()))
                 correo ? MyMailAddressClick() : MyWebAddressClick();
         }

@@ -5,17 +5,20 @@
 #include "entradas.h"
 #include "forma_acerca.h"
 #include "listaconbusqueda.h"
+#include "marco_foco.h"
 #include "recursos.h"
 #include "richtextview.h"
 #include "spinbutton.h"
 #include "vetotreewidget.h"
 #include "unitm01.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QLabel>
 #include <QPushButton>
@@ -44,6 +47,7 @@ Form1::Form1(QWidget *parent)
         boton->setAutoDefault(true);
     connectHandlers();
     setupBuscar();
+    MarcoFoco::instalar();
 }
 
 Form1::~Form1() = default;
@@ -75,6 +79,16 @@ bool Form1::eventFilter(QObject *objeto, QEvent *evento)
 {
     if (objeto == ListView1 && evento->type() == QEvent::Show)
         llenarEstadisticasPendientes();
+    // The list's own keys come before any of the window's shortcuts.
+    if (objeto == ListView1 && (evento->type() == QEvent::KeyPress || evento->type() == QEvent::ShortcutOverride)) {
+        const int columna = columnaDeTecla(static_cast<QKeyEvent *>(evento));
+        if (columna >= 0) {
+            evento->accept();
+            if (evento->type() == QEvent::KeyPress)
+                ListView1ColumnClick(columna);
+            return true;
+        }
+    }
     return QWidget::eventFilter(objeto, evento);
 }
 
@@ -131,6 +145,7 @@ void Form1::Mostrar_Articulo()
     Seccion_Actual = seccion.registro;
 
     Seleccionar_Nodo();
+    anunciarEntrada();
 
     if (Resaltar_Palabra) {
         const int largo = int(Palabra_Elegida.size());
@@ -162,6 +177,23 @@ void Form1::Resaltar_Tramo(int inicio, int largo)
     ColorMemo1->SetSelectionLength(largo);
     ColorMemo1->SetSelectionBold(true);
     ColorMemo1->HighlightSelection(Apariencia::Amarillo);
+}
+
+// A screen reader announces the new entry: the text view is named after the caption and
+// the headings shown, and the name change is reported even when the name is the same.
+void Form1::anunciarEntrada()
+{
+    QStringList partes{StaticText1->text().trimmed()};
+    for (const QLabel *tira : {StaticText5, StaticText6, StaticText7})
+        if (const QString cabecera = tira->text().trimmed(); !cabecera.isEmpty())
+            partes << cabecera;
+    const QString nombre = partes.join(QStringLiteral(", "));
+    if (ColorMemo1->accessibleName() == nombre) {
+        QAccessibleEvent cambio(ColorMemo1, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&cambio);
+    } else {
+        ColorMemo1->setAccessibleName(nombre);
+    }
 }
 
 void Form1::Actualizar_Botones()

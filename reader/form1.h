@@ -9,6 +9,7 @@ class QAbstractButton;
 class QAction;
 class QButtonGroup;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -56,6 +57,8 @@ public:
     void SpinButton3DownClick();
     void Mostrar_Digitos();
     void Boton_Cunsultar_ArticuloClick();
+    // Puts article n (0 the preamble .. 350) on the selector and presses go; out of range does nothing.
+    void elegirArticulo(int n);
 
     // Index tree
     void Llenar_Indice();
@@ -78,6 +81,7 @@ public:
     void Agregar_Estadistica(const QString &palabra, int articulos, int veces);
     void ListView1ColumnClick(int columna);
     int ListView1Compare(const FilaEstadistica &a, const FilaEstadistica &b) const;
+    static int columnaDeTecla(const QKeyEvent *tecla);
 
     // Chrome
     void Boton_Menu_Indice_Click();
@@ -110,6 +114,7 @@ private:
     void setupIndice();
     void Boton_Profundidad_Toggled(QAbstractButton *boton);
     void colocarVentana(); // designed outer size, centred on the screen
+    void anunciarEntrada(); // ColorMemo1's accessible name after a move
     void connectHandlers();
     void setupBuscar();
     // Bold on yellow over one stretch of the text, as the concordance highlight marks a word.

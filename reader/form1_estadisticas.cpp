@@ -6,6 +6,8 @@
 #include "unitm01.h"
 
 #include <QHash>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QTableView>
 
 using namespace UnitM01;
@@ -54,6 +56,18 @@ void Form1::ListView1ColumnClick(int columna)
     Columna_Orden = columna;
     Modelo_Estadisticas->ordenar(
         [this](const FilaEstadistica &a, const FilaEstadistica &b) { return ListView1Compare(a, b); });
+    // Words ascend, counts descend (ListView1Compare).
+    ListView1->horizontalHeader()->setSortIndicator(columna, columna == 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
+}
+
+// Ctrl+1, Ctrl+2 and Ctrl+3 with the list focused: a click on the first, second or third
+// column heading. Whether the key is one of them, and which column it names (-1 for none).
+int Form1::columnaDeTecla(const QKeyEvent *tecla)
+{
+    if ((tecla->modifiers() & ~Qt::KeypadModifier) != Qt::ControlModifier)
+        return -1;
+    const int k = tecla->key() - Qt::Key_1;
+    return k >= 0 && k <= 2 ? k : -1;
 }
 
 int Form1::ListView1Compare(const FilaEstadistica &a, const FilaEstadistica &b) const

@@ -85,6 +85,9 @@ void configurarInforme(QTableView *vista, std::initializer_list<int> anchos)
     vista->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     vista->verticalHeader()->setDefaultSectionSize(vista->fontMetrics().height() + 4);
     vista->horizontalHeader()->setSectionsClickable(true);
+    // The sorted column shows the header's sort indicator; none before the first sort.
+    vista->horizontalHeader()->setSortIndicatorShown(true);
+    vista->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     vista->horizontalHeader()->setHighlightSections(false);
     vista->horizontalHeader()->setStretchLastSection(false);
     int columna = 0;
@@ -109,10 +112,10 @@ void Form1::setupBandaMenu()
     auto *selector = sinMargenes(new QHBoxLayout(Panel4));
     selector->setContentsMargins(3, 3, 3, 3);
     const struct { QFrame **panel; const char *nombre; QLabel **digito; const char *nombreDigito;
-                   SpinButton **giro; const char *nombreGiro; } columnas[] = {
-        {&Panel2, "Panel2", &StaticText12, "StaticText12", &SpinButton1, "SpinButton1"},
-        {&Panel3, "Panel3", &StaticText13, "StaticText13", &SpinButton2, "SpinButton2"},
-        {&Panel5, "Panel5", &StaticText14, "StaticText14", &SpinButton3, "SpinButton3"},
+                   SpinButton **giro; const char *nombreGiro; const char *cifra; } columnas[] = {
+        {&Panel2, "Panel2", &StaticText12, "StaticText12", &SpinButton1, "SpinButton1", "Centenas"},
+        {&Panel3, "Panel3", &StaticText13, "StaticText13", &SpinButton2, "SpinButton2", "Decenas"},
+        {&Panel5, "Panel5", &StaticText14, "StaticText14", &SpinButton3, "SpinButton3", "Unidades"},
     };
     for (const auto &c : columnas) {
         *c.panel = crear<QFrame>(Panel4, c.nombre);
@@ -125,6 +128,8 @@ void Form1::setupBandaMenu()
         *c.giro = crear<SpinButton>(*c.panel, c.nombreGiro);
         (*c.giro)->setFixedSize(21, 21);
         (*c.giro)->setFlechas(Recursos::imagen(Recursos::FlechaArriba), Recursos::imagen(Recursos::FlechaAbajo));
+        // Arrows only: named for a screen reader after the digit they change.
+        (*c.giro)->setAccessibleName(QStringLiteral("%1 del artículo").arg(QLatin1String(c.cifra)));
         columna->addWidget(*c.giro, 0, Qt::AlignHCenter | Qt::AlignTop);
         columna->addStretch();
         selector->addWidget(*c.panel);

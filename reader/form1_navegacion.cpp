@@ -105,3 +105,12 @@ void Form1::Boton_Cunsultar_ArticuloClick()
         return;
     Mover_A_Entrada(entrada);
 }
+
+void Form1::elegirArticulo(int n)
+{
+    if (n < 0 || n > 350)
+        return;
+    guardarSelector({uint8_t(n / 100), uint8_t(n / 10 % 10), uint8_t(n % 10), Max_Decenas, Max_Unidades});
+    Mostrar_Digitos();
+    Boton_Cunsultar_ArticuloClick();
+}

@@ -183,6 +183,12 @@ void TstInstalacion::debianPackage_holdsTheTreeDependsOnQtAndStarts()
     for (const char *paquete : {"libqt6widgets6", "libqt6gui6", "libqt6core6", "qt6-qpa-plugins", "fonts-liberation2"})
         QVERIFY2(depende.texto.contains(QLatin1String(paquete)), qPrintable(depende.texto));
 
+    // Qt takes its Wayland plugin in a Wayland session; the package asks for it without needing it.
+    const Salida recomienda =
+        ejecutar(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), deb, QStringLiteral("Recommends")});
+    QCOMPARE(recomienda.codigo, 0);
+    QVERIFY2(recomienda.texto.contains(QLatin1String("qt6-wayland")), qPrintable(recomienda.texto));
+
     // Every dependency resolves on this system (a simulated install changes nothing).
     const Salida simulada = ejecutar(QStringLiteral("apt-get"), {QStringLiteral("install"), QStringLiteral("-s"),
                                                                  QStringLiteral("-q"), deb});

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOption>
+#include <QToolTip>
 #include <QTreeWidgetItemIterator>
 
 VetoTreeWidget::VetoTreeWidget(QWidget *parent)
@@ -284,6 +285,15 @@ void VetoTreeWidget::mouseReleaseEvent(QMouseEvent *event)
 void VetoTreeWidget::keyPressEvent(QKeyEvent *event)
 {
     QTreeWidgetItem *current = currentItem();
+    const bool pulsar = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
+    if (pulsar && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        if (current) {
+            setCurrentItem(current); // selected, as a press on the row selects it
+            emit treeClicked();
+        }
+        return;
+    }
     const bool forward = isRightToLeft() ? event->key() == Qt::Key_Left : event->key() == Qt::Key_Right;
     const bool back = isRightToLeft() ? event->key() == Qt::Key_Right : event->key() == Qt::Key_Left;
     if (!current || !(forward || back || event->key() == Qt::Key_Plus || event->key() == Qt::Key_Minus
@@ -306,6 +316,19 @@ void VetoTreeWidget::keyPressEvent(QKeyEvent *event)
         collapseItem(current);
     else if (back && current->parent())
         setCurrentItem(current->parent());
+}
+
+bool VetoTreeWidget::viewportEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto *const ayuda = static_cast<QHelpEvent *>(event);
+        if (const QTreeWidgetItem *item = itemAt(ayuda->pos()))
+            QToolTip::showText(ayuda->globalPos(), item->text(0), viewport(), visualItemRect(item));
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QTreeWidget::viewportEvent(event);
 }
 
 void VetoTreeWidget::drawBranches(QPainter *painter, const QRect &rect, const QModelIndex &index) const

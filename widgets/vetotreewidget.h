@@ -27,8 +27,10 @@
 //
 // treeClicked() is raised when the left button goes up inside the tree after going down
 // there: on a row (selected on the press), on an expand mark or on empty space (neither
-// changes the selection). Keyboard moves never raise it. Selected rows are highlighted
-// across their indentation too.
+// changes the selection). Keyboard moves never raise it; Enter and Space on the current row
+// do, as a click on that row would (the row is selected first). Selected rows are highlighted
+// across their indentation too, and every row shows its whole text as its tooltip (long ones
+// are cut with "…" in the view).
 class VetoTreeWidget : public QTreeWidget
 {
     Q_OBJECT
@@ -67,6 +69,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
     void drawBranches(QPainter *painter, const QRect &rect, const QModelIndex &index) const override;
     void rowsInserted(const QModelIndex &parent, int start, int end) override;
     void updateGeometries() override;

@@ -1,0 +1,322 @@
+// The command line and the start without a display: the arguments read before the
+// application exists, the platform Qt would choose, the lines printed, and the real program
+// answering --help and --version, refusing bad arguments and missing displays with its own
+// line and exit code, and opening at the article asked for.
+#include "form1.h"
+#include "linea_de_ordenes.h"
+#include "pantalla.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QProcess>
+#include <QTest>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(Ordenes::Accion)
+
+namespace {
+
+struct Resultado {
+    int codigo = -1;
+    QString salida;
+    QString errores;
+};
+
+// Runs the real program with these arguments; `quitar` are removed from the environment and
+// `poner` ("NAME=value") added. Waits at most `milisegundos`; a program still running then is
+// stopped and reported with code -2.
+Resultado ejecutar(const QStringList &argumentos, const QStringList &quitar, const QStringList &poner,
+                   int milisegundos = 60000)
+{
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    for (const QString &nombre : quitar)
+        entorno.remove(nombre);
+    for (const QString &par : poner)
+        entorno.insert(par.section(QLatin1Char('='), 0, 0), par.section(QLatin1Char('='), 1));
+    QProcess p;
+    p.setProcessEnvironment(entorno);
+    p.start(QStringLiteral(CONSTITUCION_EXE), argumentos);
+    if (!p.waitForStarted())
+        return {};
+    Resultado r;
+    if (p.waitForFinished(milisegundos)) {
+        r.codigo = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    } else {
+        r.codigo = -2;
+        p.kill();
+        p.waitForFinished();
+    }
+    r.salida = QString::fromLocal8Bit(p.readAllStandardOutput());
+    r.errores = QString::fromLocal8Bit(p.readAllStandardError());
+    return r;
+}
+
+const QStringList SinPantalla{QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY"),
+                              QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("XDG_SESSION_TYPE")};
+
+} // namespace
+
+class TstLineaDeOrdenes : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void leerOrdenes_acceptsArticlesHelpVersionAndQtOptions_data();
+    void leerOrdenes_acceptsArticlesHelpVersionAndQtOptions();
+    void faltaDePantalla_followsQtsChoiceOfPlatform_data();
+    void faltaDePantalla_followsQtsChoiceOfPlatform();
+    void pantallaNoDisponible_namesTheMissingPluginsPackage_data();
+    void pantallaNoDisponible_namesTheMissingPluginsPackage();
+    void elegirArticulo_opensThereAfterTheActivation_data();
+    void elegirArticulo_opensThereAfterTheActivation();
+    void program_answersWithoutADisplay_data();
+    void program_answersWithoutADisplay();
+    void program_withAGoodArticle_opensAndRuns();
+};
+
+void TstLineaDeOrdenes::leerOrdenes_acceptsArticlesHelpVersionAndQtOptions_data()
+{
+    QTest::addColumn<QStringList>("argumentos");
+    QTest::addColumn<Ordenes::Accion>("accion");
+    QTest::addColumn<int>("articulo");
+    QTest::addColumn<QString>("plataforma");
+    using A = Ordenes::Accion;
+    const auto fila = [](const char *nombre, const QStringList &args, A accion, int articulo,
+                         const QString &plataforma = {}) {
+        QTest::newRow(nombre) << args << accion << articulo << plataforma;
+    };
+    fila("nothing", {}, A::Abrir, -1);
+    fila("preamble", {"0"}, A::Abrir, 0);
+    fila("article 157", {"157"}, A::Abrir, 157);
+    fila("as the selector shows it", {"007"}, A::Abrir, 7);
+    fila("last article", {"350"}, A::Abrir, 350);
+    fila("--articulo N", {"--articulo", "157"}, A::Abrir, 157);
+    fila("--articulo=N", {"--articulo=12"}, A::Abrir, 12);
+    fila("Qt options pass", {"-platform", "offscreen", "-reverse", "--style", "fusion", "33"}, A::Abrir, 33,
+         QStringLiteral("offscreen"));
+    fila("--help", {"--help"}, A::Ayuda, -1);
+    fila("-h", {"-h"}, A::Ayuda, -1);
+    fila("--help wins over an article", {"12", "--help"}, A::Ayuda, 12);
+    fila("--version", {"--version"}, A::Version, -1);
+    fila("out of range", {"351"}, A::Error, -1);
+    fila("far out of range", {"99999999999"}, A::Error, -1);
+    fila("negative", {"-5"}, A::Error, -1);
+    fila("not a number", {"abc"}, A::Error, -1);
+    fila("number and letters", {"12a"}, A::Error, -1);
+    fila("empty", {""}, A::Error, -1);
+    fila("--articulo without value", {"--articulo"}, A::Error, -1);
+    fila("--articulo out of range", {"--articulo", "400"}, A::Error, -1);
+    fila("--articulo= empty", {"--articulo="}, A::Error, -1);
+    fila("two articles", {"1", "2"}, A::Error, -1);
+    fila("unknown option", {"--nada"}, A::Error, -1);
+    fila("bad argument wins over --help", {"--help", "abc"}, A::Error, -1);
+    fila("Qt option without its value", {"-platform"}, A::Error, -1);
+}
+
+void TstLineaDeOrdenes::leerOrdenes_acceptsArticlesHelpVersionAndQtOptions()
+{
+    QFETCH(QStringList, argumentos);
+    QFETCH(Ordenes::Accion, accion);
+    QFETCH(int, articulo);
+    QFETCH(QString, plataforma);
+    const Ordenes o = leerOrdenes(argumentos);
+    QCOMPARE(o.accion, accion);
+    if (accion == Ordenes::Accion::Error) {
+        // One line saying what is accepted.
+        QVERIFY(!o.error.contains(QLatin1Char('\n')));
+        QVERIFY2(o.error.contains(QLatin1String("0 a 350")) && o.error.contains(QLatin1String("--articulo N")),
+                 qPrintable(o.error));
+        return;
+    }
+    QCOMPARE(o.articulo, articulo);
+    QCOMPARE(o.plataforma, plataforma);
+}
+
+void TstLineaDeOrdenes::faltaDePantalla_followsQtsChoiceOfPlatform_data()
+{
+    QTest::addColumn<QByteArray>("qpa");
+    QTest::addColumn<QByteArray>("opcion");
+    QTest::addColumn<QByteArray>("sesion");
+    QTest::addColumn<QByteArray>("display");
+    QTest::addColumn<QByteArray>("wayland");
+    QTest::addColumn<QStringList>("plataformas");
+    QTest::addColumn<QString>("falta"); // a part of the line; empty when a display may be there
+    const QStringList xcb{QStringLiteral("xcb")};
+    const QStringList waylandXcb{QStringLiteral("wayland"), QStringLiteral("xcb")};
+    QTest::newRow("nothing set") << QByteArray() << QByteArray() << QByteArray() << QByteArray() << QByteArray()
+                                 << xcb << QStringLiteral("falta DISPLAY (X11);");
+    QTest::newRow("X11 display") << QByteArray() << QByteArray() << QByteArray("x11") << QByteArray(":0")
+                                 << QByteArray() << xcb << QString();
+    QTest::newRow("tty session") << QByteArray() << QByteArray() << QByteArray("tty") << QByteArray()
+                                 << QByteArray() << xcb << QStringLiteral("DISPLAY");
+    QTest::newRow("Wayland session") << QByteArray() << QByteArray() << QByteArray("wayland") << QByteArray()
+                                     << QByteArray("wayland-0") << waylandXcb << QString();
+    QTest::newRow("Wayland session, X11 only") << QByteArray() << QByteArray() << QByteArray("wayland")
+                                               << QByteArray(":0") << QByteArray() << waylandXcb << QString();
+    QTest::newRow("Wayland session, neither")
+        << QByteArray() << QByteArray() << QByteArray("wayland") << QByteArray() << QByteArray() << waylandXcb
+        << QStringLiteral("falta WAYLAND_DISPLAY (Wayland) y DISPLAY (X11);");
+    QTest::newRow("QT_QPA_PLATFORM wins") << QByteArray("wayland") << QByteArray() << QByteArray("x11")
+                                          << QByteArray(":0") << QByteArray() << QStringList{QStringLiteral("wayland")}
+                                          << QStringLiteral("WAYLAND_DISPLAY");
+    QTest::newRow("offscreen needs nothing") << QByteArray("offscreen") << QByteArray() << QByteArray()
+                                             << QByteArray() << QByteArray()
+                                             << QStringList{QStringLiteral("offscreen")} << QString();
+    QTest::newRow("plugin arguments dropped") << QByteArray("xcb:foo=1;vnc:size=800x600") << QByteArray()
+                                              << QByteArray() << QByteArray() << QByteArray()
+                                              << QStringList{QStringLiteral("xcb"), QStringLiteral("vnc")}
+                                              << QString();
+    QTest::newRow("-platform wins") << QByteArray("offscreen") << QByteArray("xcb") << QByteArray() << QByteArray()
+                                    << QByteArray() << xcb << QStringLiteral("DISPLAY");
+    QTest::newRow("nothing named") << QByteArray(";") << QByteArray() << QByteArray() << QByteArray()
+                                   << QByteArray() << QStringList() << QStringLiteral("QT_QPA_PLATFORM");
+}
+
+void TstLineaDeOrdenes::faltaDePantalla_followsQtsChoiceOfPlatform()
+{
+    QFETCH(QByteArray, qpa);
+    QFETCH(QByteArray, opcion);
+    QFETCH(QByteArray, sesion);
+    QFETCH(QByteArray, display);
+    QFETCH(QByteArray, wayland);
+    QFETCH(QStringList, plataformas);
+    QFETCH(QString, falta);
+    const EntornoPantalla e{qpa, opcion, sesion, display, wayland};
+    QCOMPARE(plataformasElegidas(e), plataformas);
+    const QString linea = faltaDePantalla(e);
+    if (falta.isEmpty()) {
+        QCOMPARE(linea, QString());
+    } else {
+        QVERIFY2(linea.startsWith(QLatin1String("constitucion: no hay pantalla")), qPrintable(linea));
+        QVERIFY2(linea.contains(falta), qPrintable(linea));
+        QVERIFY(!linea.contains(QLatin1Char('\n')));
+    }
+}
+
+void TstLineaDeOrdenes::pantallaNoDisponible_namesTheMissingPluginsPackage_data()
+{
+    QTest::addColumn<QStringList>("plataformas");
+    QTest::addColumn<QString>("mensaje");
+    QTest::addColumn<QString>("linea");
+    const QString fallo = QStringLiteral("This application failed to start because no Qt platform plugin could be "
+                                         "initialized. Reinstalling the application may fix this problem.");
+    QTest::newRow("wayland not installed")
+        << QStringList{QStringLiteral("wayland")}
+        << fallo + QStringLiteral("\nqt.qpa.plugin: Could not find the Qt platform plugin \"wayland\" in \"\"")
+        << QStringLiteral("constitucion: falta el complemento de pantalla de Qt «wayland» (en Debian, el paquete "
+                          "qt6-wayland).");
+    QTest::newRow("xcb not installed")
+        << QStringList{QStringLiteral("xcb")}
+        << QStringLiteral("Could not find the Qt platform plugin \"xcb\" in \"\"\n") + fallo
+        << QStringLiteral("constitucion: falta el complemento de pantalla de Qt «xcb» (en Debian, el paquete "
+                          "qt6-qpa-plugins).");
+    QTest::newRow("display does not answer")
+        << QStringList{QStringLiteral("wayland"), QStringLiteral("xcb")}
+        << QStringLiteral("qt.qpa.xcb: could not connect to display :9\n") + fallo
+        << QStringLiteral("constitucion: no se pudo abrir la pantalla con la plataforma «wayland, xcb».");
+}
+
+void TstLineaDeOrdenes::pantallaNoDisponible_namesTheMissingPluginsPackage()
+{
+    QFETCH(QStringList, plataformas);
+    QFETCH(QString, mensaje);
+    QFETCH(QString, linea);
+    QCOMPARE(pantallaNoDisponible(plataformas, mensaje), linea);
+}
+
+void TstLineaDeOrdenes::elegirArticulo_opensThereAfterTheActivation_data()
+{
+    QTest::addColumn<int>("articulo");
+    QTest::addColumn<QString>("rotulo");
+    QTest::addColumn<QString>("digitos");
+    QTest::newRow("preamble") << 0 << QStringLiteral("Preámbulo") << QStringLiteral("000");
+    QTest::newRow("article 7") << 7 << QStringLiteral("Artículo 7") << QStringLiteral("007");
+    QTest::newRow("article 157") << 157 << QStringLiteral("Artículo 157") << QStringLiteral("157");
+    QTest::newRow("article 350") << 350 << QStringLiteral("Artículo 350") << QStringLiteral("350");
+    // Out of range does nothing: the activation's preamble stays, digits as designed.
+    QTest::newRow("351") << 351 << QStringLiteral("Preámbulo") << QStringLiteral("000");
+    QTest::newRow("-1") << -1 << QStringLiteral("Preámbulo") << QStringLiteral("000");
+}
+
+void TstLineaDeOrdenes::elegirArticulo_opensThereAfterTheActivation()
+{
+    QFETCH(int, articulo);
+    QFETCH(QString, rotulo);
+    QFETCH(QString, digitos);
+    const auto ventana = std::make_unique<Form1>();
+    ventana->show(); // the activation runs here, as in main()
+    ventana->elegirArticulo(articulo);
+    QCOMPARE(ventana->findChild<QLabel *>(QStringLiteral("StaticText1"))->text(), rotulo);
+    QString leidos;
+    for (const char *nombre : {"StaticText12", "StaticText13", "StaticText14"})
+        leidos += ventana->findChild<QLabel *>(QString::fromLatin1(nombre))->text();
+    QCOMPARE(leidos, digitos);
+}
+
+void TstLineaDeOrdenes::program_answersWithoutADisplay_data()
+{
+    QTest::addColumn<QStringList>("argumentos");
+    QTest::addColumn<QStringList>("poner");
+    QTest::addColumn<int>("codigo");
+    QTest::addColumn<QString>("salida");  // part of standard output, empty for none
+    QTest::addColumn<QString>("error");   // part of the one line on standard error, empty for none
+    QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << QStringList() << 0
+                            << QStringLiteral("--articulo N") << QString();
+    QTest::newRow("--version") << QStringList{QStringLiteral("--version")} << QStringList() << 0
+                               << QStringLiteral("constitucion 1.") << QString();
+    QTest::newRow("out of range") << QStringList{QStringLiteral("351")} << QStringList() << 2 << QString()
+                                  << QStringLiteral("argumento no válido «351»");
+    QTest::newRow("not a number") << QStringList{QStringLiteral("--articulo"), QStringLiteral("x")} << QStringList()
+                                  << 2 << QString() << QStringLiteral("argumento no válido «--articulo x»");
+    QTest::newRow("no display") << QStringList() << QStringList() << 1 << QString()
+                                << QStringLiteral("falta DISPLAY (X11)");
+    QTest::newRow("no display, good article") << QStringList{QStringLiteral("157")} << QStringList() << 1
+                                              << QString() << QStringLiteral("falta DISPLAY (X11)");
+    QTest::newRow("Wayland session, no display")
+        << QStringList() << QStringList{QStringLiteral("XDG_SESSION_TYPE=wayland")} << 1 << QString()
+        << QStringLiteral("falta WAYLAND_DISPLAY (Wayland) y DISPLAY (X11)");
+    // Past the environment check: Qt itself fails, and the program still ends with its line.
+    QTest::newRow("display that does not answer")
+        << QStringList() << QStringList{QStringLiteral("DISPLAY=:987")} << 1 << QString()
+        << QStringLiteral("no se pudo abrir la pantalla con la plataforma «xcb»");
+    QTest::newRow("wayland without a compositor")
+        << QStringList()
+        << QStringList{QStringLiteral("QT_QPA_PLATFORM=wayland"), QStringLiteral("WAYLAND_DISPLAY=no-hay-tal")} << 1
+        << QString() << QStringLiteral("constitucion: ");
+}
+
+void TstLineaDeOrdenes::program_answersWithoutADisplay()
+{
+    QFETCH(QStringList, argumentos);
+    QFETCH(QStringList, poner);
+    QFETCH(int, codigo);
+    QFETCH(QString, salida);
+    QFETCH(QString, error);
+    const Resultado r = ejecutar(argumentos, SinPantalla, poner);
+    QVERIFY2(r.codigo == codigo, qPrintable(QStringLiteral("%1: %2%3").arg(r.codigo).arg(r.salida, r.errores)));
+    if (salida.isEmpty())
+        QCOMPARE(r.salida, QString());
+    else
+        QVERIFY2(r.salida.contains(salida), qPrintable(r.salida));
+    if (error.isEmpty()) {
+        QCOMPARE(r.errores, QString());
+    } else {
+        // Exactly one line, in Spanish, the program's own.
+        QVERIFY2(r.errores.startsWith(QLatin1String("constitucion: ")) && r.errores.contains(error)
+                     && r.errores.count(QLatin1Char('\n')) == 1 && r.errores.endsWith(QLatin1Char('\n')),
+                 qPrintable(r.errores));
+    }
+}
+
+void TstLineaDeOrdenes::program_withAGoodArticle_opensAndRuns()
+{
+    // Accepted: the program opens its window and keeps running its event loop until stopped.
+    const Resultado r = ejecutar({QStringLiteral("--articulo"), QStringLiteral("157")}, SinPantalla,
+                                 {QStringLiteral("QT_QPA_PLATFORM=offscreen")}, 2000);
+    QVERIFY2(r.codigo == -2, qPrintable(QStringLiteral("%1: %2").arg(r.codigo).arg(r.errores)));
+    QVERIFY2(!r.errores.contains(QLatin1String("constitucion:")), qPrintable(r.errores));
+}
+
+QTEST_MAIN(TstLineaDeOrdenes)
+#include "tst_linea_de_ordenes.moc"
