@@ -85,8 +85,9 @@ bool Form1::eventFilter(QObject *objeto, QEvent *evento)
             Marcar_Selector(false);
             break;
         case QEvent::KeyPress: {
+            // Only its own keys: those its buttons pass up to it are not typed for it.
             const auto *const tecla = static_cast<QKeyEvent *>(evento);
-            if (Panel4Tecla(tecla->key(), tecla->modifiers()))
+            if (Panel4->hasFocus() && Panel4Tecla(tecla->key(), tecla->modifiers()))
                 return true;
             break;
         }

@@ -14,10 +14,13 @@ uint8_t bajar(uint8_t digito, uint8_t limite)
     return digito == 0 ? limite : uint8_t(digito - 1);
 }
 
-// The digits of n (0..399), with the limits fijarSelector leaves for it.
-Selector conNumero(int n)
+// The selector with its digits set to n (0..999), its limits as they were.
+Selector conNumero(Selector s, int n)
 {
-    return fijarSelector({uint8_t(n / 100), uint8_t(n / 10 % 10), uint8_t(n % 10), 9, 9});
+    s.centenas = uint8_t(n / 100);
+    s.decenas = uint8_t(n / 10 % 10);
+    s.unidades = uint8_t(n % 10);
+    return s;
 }
 
 } // namespace
@@ -76,11 +79,11 @@ Selector TecleoSelector::digito(const Selector &s, int digito)
     // Appending shifts the number left; what no longer fits in three digits drops off.
     const int antes = tecleados_ > 0 ? numeroSelector(s) % 100 : 0;
     ++tecleados_;
-    return conNumero(antes * 10 + digito);
+    return conNumero(s, antes * 10 + digito);
 }
 
 Selector TecleoSelector::paso(const Selector &s, int paso)
 {
     tecleados_ = 0;
-    return conNumero(qBound(0, numeroSelector(s) + qBound(-350, paso, 350), 350));
+    return conNumero(s, qBound(0, numeroSelector(s) + qBound(-350, paso, 350), 350));
 }
