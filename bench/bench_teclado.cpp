@@ -27,13 +27,13 @@ void BM_HistorialVisitarAtrasAdelante(benchmark::State &state)
 }
 BENCHMARK(BM_HistorialVisitarAtrasAdelante);
 
-// Back and Forward between the longest entry (article 157) and a short one (article 1):
+// Back and Forward between the longest entry (157, article 156) and a short one (article 1):
 // each iteration is one step, alternately to either; the event loop then lays out and paints.
 void BM_PasoDeHistorial(benchmark::State &state)
 {
     Form1 &v = ventanaMostrada();
     v.Mover_A_Entrada(2);
-    v.Mover_A_Entrada(158);
+    v.Mover_A_Entrada(157);
     QApplication::processEvents();
     bool atras = true;
     for (auto _ : state) {
@@ -48,12 +48,12 @@ void BM_PasoDeHistorial(benchmark::State &state)
 }
 BENCHMARK(BM_PasoDeHistorial)->Arg(0)->Arg(1)->ArgName("pintado")->Unit(benchmark::kMillisecond);
 
-// One step of the text size on the longest entry, alternately up and down between
+// One step of the text size on the longest entry (157), alternately up and down between
 // state.range(0) and the next size; the event loop then lays out and paints.
 void BM_PasoDeTamano(benchmark::State &state)
 {
     Form1 &v = ventanaMostrada();
-    v.Mover_A_Entrada(158);
+    v.Mover_A_Entrada(157);
     v.Restaurar_Texto();
     while (UnitM01::Tamano_Texto < state.range(0))
         v.Ampliar_Texto();

@@ -9,7 +9,6 @@
 #include "unitm01.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 
 using namespace UnitM01;
