@@ -4,8 +4,11 @@
 
 namespace {
 
-const QString Obra = QStringLiteral("Constitución de la República Bolivariana de Venezuela (1999), ");
-const QString Separador = QStringLiteral(" — ");
+// The work and the entry: "Constitución de la República Bolivariana de Venezuela (1999), Artículo 1".
+QString lineaCita(int entrada)
+{
+    return QStringLiteral("Constitución de la República Bolivariana de Venezuela (1999), ") + Cita_Entrada(entrada);
+}
 
 // The provision's ordinal as a word: its caption without the full stop.
 QString ordinal(int entrada)
@@ -24,7 +27,7 @@ QString lineaEncabezados(const QStringList &encabezados)
         if (!limpio.isEmpty())
             partes.append(limpio);
     }
-    return partes.join(Separador);
+    return partes.join(QStringLiteral(" — "));
 }
 
 // The passage with line feeds for its paragraph breaks, none at its end.
@@ -56,7 +59,7 @@ QString Cita_Entrada(int entrada)
 
 QString Texto_Con_Cita(const QString &pasaje, int entrada, const QStringList &encabezados)
 {
-    QString texto = lineas(pasaje) + QStringLiteral("\n\n") + Obra + Cita_Entrada(entrada);
+    QString texto = lineas(pasaje) + QStringLiteral("\n\n") + lineaCita(entrada);
     const QString encabezado = lineaEncabezados(encabezados);
     if (!encabezado.isEmpty())
         texto += QLatin1Char('\n') + encabezado;
@@ -68,7 +71,7 @@ QString Html_Con_Cita(const QString &pasaje, int entrada, const QStringList &enc
     QString html;
     for (const QString &parrafo : lineas(pasaje).split(QLatin1Char('\n')))
         html += QStringLiteral("<p>%1</p>").arg(parrafo.toHtmlEscaped());
-    html += QStringLiteral("<p><i>%1</i>").arg((Obra + Cita_Entrada(entrada)).toHtmlEscaped());
+    html += QStringLiteral("<p><i>%1</i>").arg(lineaCita(entrada).toHtmlEscaped());
     const QString encabezado = lineaEncabezados(encabezados);
     if (!encabezado.isEmpty())
         html += QStringLiteral("<br>") + encabezado.toHtmlEscaped();
