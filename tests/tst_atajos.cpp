@@ -295,7 +295,8 @@ void TstAtajos::steppingKeys_moveAsTheButtons()
     QCOMPARE(UnitM01::Historial_Entradas.cuantasAtras(), atras + (desde != hasta));
     for (const Atajo &a : Form1::Tabla_Atajos()) {
         if (a.boton)
-            QCOMPARE(hijo<QAction>(QString::fromLatin1(a.nombre))->isEnabled(), (ventana.get()->*a.boton)->isEnabled());
+            QCOMPARE(hijo<QAction>(QString::fromLatin1(a.nombre))->isEnabled(),
+                     (ventana.get()->*a.boton)->isEnabled());
     }
     QCOMPARE(hijo<QPushButton>(u"Boton_Menu_Anterior_"_s)->isEnabled(), hasta != 1);
     QCOMPARE(hijo<QPushButton>(u"Boton_Menu_Siguiente_"_s)->isEnabled(), hasta != Numero_Entradas);
@@ -458,7 +459,8 @@ void TstAtajos::ctrlG_endsAndGivesTheKeyboardBack()
     QVERIFY(digitosMarcados());
     teclear(QApplication::focusWidget(), teclas);
     if (fin == u"click"_s) {
-        QTest::mouseClick(arbol()->viewport(), Qt::LeftButton, {}, arbol()->visualItemRect(arbol()->currentItem()).center());
+        const QPoint nodo = arbol()->visualItemRect(arbol()->currentItem()).center();
+        QTest::mouseClick(arbol()->viewport(), Qt::LeftButton, {}, nodo);
         QCOMPARE(QApplication::focusWidget(), arbol());
     } else if (fin == u"Tab"_s) {
         tecla(QKeyCombination(Qt::Key_Tab));
@@ -492,8 +494,8 @@ void TstAtajos::zoom_stepsAndIsKeptAcrossEntries_data()
                                                 << QList<int>{9, 10, 11, 12, 14, 8};
     QTest::newRow("held at 32") << u"ColorMemo1"_s << QStringList(14, u"+"_s)
                                 << QList<int>{9, 10, 11, 12, 14, 16, 18, 20, 24, 28, 32, 32, 32, 32};
-    QTest::newRow("Ctrl+wheel takes the same steps") << u"ColorMemo1"_s << QStringList{u"w+"_s, u"w+"_s, u"w-"_s, u"+"_s}
-                                                     << QList<int>{9, 10, 9, 10};
+    QTest::newRow("Ctrl+wheel takes the same steps")
+        << u"ColorMemo1"_s << QStringList{u"w+"_s, u"w+"_s, u"w-"_s, u"+"_s} << QList<int>{9, 10, 9, 10};
 }
 
 void TstAtajos::zoom_stepsAndIsKeptAcrossEntries()

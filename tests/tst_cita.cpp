@@ -94,8 +94,8 @@ void TstCita::texto_passageCitationAndHeadings()
 
 void TstCita::html_citationInItalics()
 {
-    const QString html = Html_Con_Cita(QStringLiteral("a < b\u2029«c»"), 158,
-                                       {QStringLiteral("IV DEL PODER PÚBLICO"), QStringLiteral("II De la & Competencia"), {}});
+    const QStringList encabezados{QStringLiteral("IV DEL PODER PÚBLICO"), QStringLiteral("II De la & Competencia"), {}};
+    const QString html = Html_Con_Cita(QStringLiteral("a < b\u2029«c»"), 158, encabezados);
     QCOMPARE(html, QStringLiteral("<p>a &lt; b</p><p>«c»</p><p><i>Constitución de la República Bolivariana de "
                                   "Venezuela (1999), Artículo 157</i><br>IV DEL PODER PÚBLICO — II De la &amp; "
                                   "Competencia</p>"));

@@ -2,8 +2,9 @@
 // random user events (clicks anywhere, spin presses and holds, tree clicks and keys,
 // typing and pasting into Edit1, list keys, tab switches, splitter drags, the index
 // pane hidden and shown, resizes down to a few pixels, the window's own keys and the
-// mouse's back and forward buttons, the About dialog opened and closed). After every event the reader must still be consistent: the entry on screen,
-// its caption, its text, the selector and the tree selection agree with each other.
+// mouse's back and forward buttons, the About dialog opened and closed). After every
+// event the reader must still be consistent: the entry on screen, its caption, its text,
+// the selector and the tree selection agree with each other.
 //     MONO_SEMILLA=<seed> MONO_EVENTOS=<count> tst_mono
 // The seed is printed first; running again with it replays the same stream.
 #include "divisiones.h"
@@ -652,8 +653,8 @@ void TstMono::atajo()
         if (!destino)
             destino = ventana.get();
         const Qt::MouseButton boton = azar.bounded(2) ? Qt::BackButton : Qt::ForwardButton;
-        anotar(QStringLiteral("mouse %1 on %2").arg(boton == Qt::BackButton ? QStringLiteral("back") : QStringLiteral("forward"),
-                                                    destino->objectName()));
+        const QString cual = boton == Qt::BackButton ? QStringLiteral("back") : QStringLiteral("forward");
+        anotar(QStringLiteral("mouse %1 on %2").arg(cual, destino->objectName()));
         QTest::mouseClick(destino, boton, {}, destino->mapFrom(ventana.get(), p));
         return;
     }

@@ -22,8 +22,9 @@ class QMenu;
 // The reader can select and copy but never edit. The context menu offers "&View"
 // (also F2: a window with a read-only copy of the content) and "Fin&d" (a forward
 // search over the text). Ctrl+wheel asks for a larger or smaller text through
-// ampliacionPedida when something listens, and zooms the view itself otherwise. With link detection on, addresses in the text show as
-// links and a click opens them through the desktop.
+// ampliacionPedida when something listens, and zooms the view itself otherwise. With
+// link detection on, addresses in the text show as links and a click opens them
+// through the desktop.
 class RichTextView : public QTextEdit
 {
     Q_OBJECT
