@@ -42,6 +42,7 @@ Form1::Form1(QWidget *parent)
     setupBandaTitulos();
     setupCuerpo();
     setupIndice();
+    setupAtajos();
     // Enter and Return press the focused button, as Space does.
     for (QPushButton *const boton : findChildren<QPushButton *>())
         boton->setAutoDefault(true);
@@ -89,6 +90,25 @@ bool Form1::eventFilter(QObject *objeto, QEvent *evento)
             return true;
         }
     }
+    if (objeto == Panel4) {
+        switch (evento->type()) {
+        case QEvent::FocusIn:
+            Marcar_Selector(true);
+            break;
+        case QEvent::FocusOut:
+            Marcar_Selector(false);
+            break;
+        case QEvent::KeyPress: {
+            // Only its own keys: those its buttons pass up to it are not typed for it.
+            const auto *const tecla = static_cast<QKeyEvent *>(evento);
+            if (Panel4->hasFocus() && Panel4Tecla(tecla->key(), tecla->modifiers()))
+                return true;
+            break;
+        }
+        default:
+            break;
+        }
+    }
     return QWidget::eventFilter(objeto, evento);
 }
 
@@ -117,11 +137,14 @@ void Form1::FormClose()
     QApplication::quit();
 }
 
-void Form1::Mover_A_Entrada(int entrada)
+void Form1::Mover_A_Entrada(int entrada, Anotacion anotacion)
 {
+    const int dejada = Articulo_Actual;
     Articulo_Actual = entrada;
     Mostrar_Articulo();
     Actualizar_Botones();
+    if (anotacion == Anotacion::Anotar)
+        Historial_Entradas.visitar(dejada, Articulo_Actual);
 }
 
 void Form1::Mostrar_Articulo()
@@ -204,6 +227,7 @@ void Form1::Actualizar_Botones()
     Boton_Menu_Anterior_->setEnabled(!alPrincipio);
     Boton_Menu_Siguiente_->setEnabled(!alFinal);
     Boton_Menu_Ultimo_->setEnabled(!alFinal);
+    Actualizar_Atajos();
 }
 
 void Form1::connectHandlers()
@@ -235,6 +259,8 @@ void Form1::connectHandlers()
     connect(PageControl1, &QTabWidget::currentChanged, this, &Form1::PageControl1Change);
     connect(ListView1->horizontalHeader(), &QHeaderView::sectionClicked, this, &Form1::ListView1ColumnClick);
     ListView1->installEventFilter(this);
+    Panel4->installEventFilter(this);
+    connect(ColorMemo1, &RichTextView::ampliacionPedida, this, &Form1::Cambiar_Tamano_Texto);
 }
 
 void Form1::Boton_Menu_Indice_Click()

@@ -1,9 +1,13 @@
 #pragma once
 
 #include "busqueda_global.h"
+#include "selector.h"
 
+#include <QList>
 #include <QPointer>
 #include <QWidget>
+
+#include <span>
 
 class QAbstractButton;
 class QAction;
@@ -24,6 +28,7 @@ class RichTextView;
 class SpinButton;
 class VentanaBuscar;
 class VetoTreeWidget;
+struct Atajo;
 struct FilaEstadistica;
 
 // The main window: the reader. Its state lives in UnitM01; the window owns the widgets
@@ -42,7 +47,10 @@ public:
     void FormClose();
     void Mostrar_Articulo();
     void Actualizar_Botones();
-    void Mover_A_Entrada(int entrada); // Articulo_Actual <- entrada, show it, update the buttons
+    // Articulo_Actual <- entrada, show it, update the buttons; the move is recorded in the
+    // history unless it is a step through the history itself.
+    enum class Anotacion { Anotar, SinAnotar };
+    void Mover_A_Entrada(int entrada, Anotacion anotacion = Anotacion::Anotar);
 
     // Navigation bar and article selector
     void Boton_Menu_Primero_Click();
@@ -94,6 +102,16 @@ public:
     void Atajo_Anterior_Triggered();
     void Ventana_BuscarResultadoElegido(int fila);
     void Ventana_BuscarResultadosCambiados();
+    // Keyboard actions of the whole window (form1_atajos.cpp) and what they run
+    static std::span<const Atajo> Tabla_Atajos();
+    void Historial_Atras();    // the entry shown before, without highlight
+    void Historial_Adelante(); // the entry Back left, without highlight
+    void Teclear_Selector();   // the keyboard to the selector's digits
+    void Ampliar_Texto();
+    void Reducir_Texto();
+    void Restaurar_Texto();                // the designed 8 points
+    void Cambiar_Tamano_Texto(int pasos);  // steps up or down the scale of sizes
+    void Copiar_Con_Cita();    // the selection or the whole entry, and where it comes from
 
     // About: hides this window while the About dialog runs modally, then shows it again as it was.
     void Boton_Menu_Acerca_Click();
@@ -130,6 +148,17 @@ private:
     QAction *Atajo_Anterior = nullptr;
     QPointer<VentanaBuscar> Ventana_Buscar; // made on the first Ctrl+F
     QList<Tramo> Tramos_Mostrados;          // the hits the display on screen highlights
+    void setupAtajos();
+    void Actualizar_Atajos(); // the stepping keys enabled as their buttons
+
+    // Typing into the selector: while Panel4 holds the keyboard its digits are marked and
+    // take digits, Up, Down, Enter and Escape; the keyboard then goes back where it was.
+    bool Panel4Tecla(int tecla, Qt::KeyboardModifiers modificadores);
+    void Marcar_Selector(bool tecleando);
+    void Devolver_Teclado();
+    TecleoSelector Tecleo_Selector;
+    QPointer<QWidget> Foco_Antes_Del_Selector;
+    QList<QAction *> Acciones_Atajos; // one per row of the table, in its order
 
     bool activado = false; // FormActivate runs once, on the first showing
 

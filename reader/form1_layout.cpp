@@ -9,6 +9,7 @@
 #include "resaltado_pestanas.h"
 #include "richtextview.h"
 #include "spinbutton.h"
+#include "unitm01.h"
 #include "vetotreewidget.h"
 
 #include <QBoxLayout>
@@ -248,7 +249,7 @@ void Form1::setupCuerpo()
     ColorMemo1->setLineWidth(2);
     ColorMemo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Apariencia::colorear(ColorMemo1, Apariencia::CieloAzul, Apariencia::Granate);
-    ColorMemo1->setFont(Apariencia::fuente(8));
+    ColorMemo1->setFont(Apariencia::fuente(UnitM01::Tamano_Texto));
     ColorMemo1->SetLinesText(QStringLiteral("ColorMemo1"));
     texto->addWidget(ColorMemo1, 1);
 

@@ -1,10 +1,14 @@
-// Navigation bar: the four stepping buttons and the article selector.
+// Navigation bar: the four stepping buttons, the article selector (by its spin buttons
+// and from the keyboard) and Back and Forward through the entries shown.
 #include "form1.h"
 
+#include "apariencia.h"
 #include "entradas.h"
+#include "richtextview.h"
 #include "selector.h"
 #include "unitm01.h"
 
+#include <QApplication>
 #include <QLabel>
 
 using namespace UnitM01;
@@ -113,4 +117,81 @@ void Form1::elegirArticulo(int n)
     guardarSelector({uint8_t(n / 100), uint8_t(n / 10 % 10), uint8_t(n % 10), Max_Decenas, Max_Unidades});
     Mostrar_Digitos();
     Boton_Cunsultar_ArticuloClick();
+}
+
+// Back and Forward: the entry is shown as by any other move, but plain and unrecorded.
+
+void Form1::Historial_Atras()
+{
+    const int entrada = Historial_Entradas.atras(Articulo_Actual);
+    if (entrada < 1)
+        return;
+    Resaltar_Palabra = false;
+    Mover_A_Entrada(entrada, Anotacion::SinAnotar);
+}
+
+void Form1::Historial_Adelante()
+{
+    const int entrada = Historial_Entradas.adelante(Articulo_Actual);
+    if (entrada < 1)
+        return;
+    Resaltar_Palabra = false;
+    Mover_A_Entrada(entrada, Anotacion::SinAnotar);
+}
+
+// The selector from the keyboard. Panel4 takes the focus (the spin buttons never do);
+// while it holds it the digits are marked, and the keys go to Panel4Tecla.
+
+void Form1::Teclear_Selector()
+{
+    if (Panel4->hasFocus())
+        return;
+    QWidget *const foco = QApplication::focusWidget();
+    Foco_Antes_Del_Selector = foco && foco->window() == this ? foco : nullptr;
+    Panel4->setFocus(Qt::ShortcutFocusReason);
+}
+
+bool Form1::Panel4Tecla(int tecla, Qt::KeyboardModifiers modificadores)
+{
+    if (modificadores & ~(Qt::KeypadModifier | Qt::ShiftModifier))
+        return false;
+    if (tecla >= Qt::Key_0 && tecla <= Qt::Key_9) {
+        guardarSelector(Tecleo_Selector.digito(selectorActual(), tecla - Qt::Key_0));
+        Mostrar_Digitos();
+        return true;
+    }
+    switch (tecla) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        guardarSelector(Tecleo_Selector.paso(selectorActual(), tecla == Qt::Key_Up ? 1 : -1));
+        Mostrar_Digitos();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Boton_Cunsultar_ArticuloClick();
+        Devolver_Teclado();
+        return true;
+    case Qt::Key_Escape:
+        Devolver_Teclado();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Form1::Devolver_Teclado()
+{
+    QWidget *destino = Foco_Antes_Del_Selector;
+    if (!destino || !destino->isVisible() || !destino->isEnabled() || destino->window() != this)
+        destino = ColorMemo1;
+    destino->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::Marcar_Selector(bool tecleando)
+{
+    if (tecleando)
+        Tecleo_Selector = {}; // a new number
+    for (QLabel *const digito : {StaticText12, StaticText13, StaticText14})
+        Apariencia::colorear(digito, tecleando ? Apariencia::Azul : Apariencia::CieloAzul,
+                             tecleando ? Apariencia::Blanco : QColor(Qt::black));
 }

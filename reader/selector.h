@@ -24,3 +24,21 @@ Selector fijarSelector(Selector s);
 
 // The entry the go button moves to: the article the digits read plus one (000 is the preamble).
 int entradaSelector(const Selector &s);
+
+// The number the digits read, 0..999 (0..350 once held by fijarSelector).
+int numeroSelector(const Selector &s);
+
+// Typing a number into the selector from the keyboard. A digit fills the number from the
+// right, like a calculator: "1" 001, "15" 015, "157" 157, and a fourth digit starts a new
+// number, as does a digit after Up or Down. Up and Down step the number by one within
+// 0..350. Like a spin click, a key only sets the digits: fijarSelector then holds them
+// ("999" shows 350). Digits outside 0..9 leave the selector as it is.
+class TecleoSelector
+{
+public:
+    Selector digito(const Selector &s, int digito);
+    Selector paso(const Selector &s, int paso);
+
+private:
+    int tecleados_ = 0; // digits of the number being typed, 0..3
+};

@@ -11,4 +11,6 @@ void UnitM01::Reiniciar_Estado()
     Indice_Visible = false;
     Ancho_Indice = 0;
     Columna_Orden = 0;
+    Historial_Entradas.vaciar();
+    Tamano_Texto = Tamano_Disenado;
 }

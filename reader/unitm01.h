@@ -1,6 +1,8 @@
 #pragma once
 
 #include "busqueda_global.h"
+#include "historial.h"
+#include "tamano_texto.h"
 
 #include <QString>
 
@@ -26,6 +28,8 @@ inline uint8_t Max_Unidades = 0;
 inline bool Indice_Visible = false;
 inline int32_t Ancho_Indice = 0;
 inline int32_t Columna_Orden = 0;
+inline Historial Historial_Entradas;          // the entries shown in this run, for Back and Forward
+inline int32_t Tamano_Texto = Tamano_Disenado; // points of ColorMemo1's text, kept from entry to entry
 
 // Back to the state before the first activation (a new main window starts from it).
 void Reiniciar_Estado();

@@ -1,15 +1,17 @@
 // A monkey soak: the real main window and the About dialog under a seeded stream of
 // random user events (clicks anywhere, spin presses and holds, tree clicks and keys,
 // typing and pasting into Edit1, list keys, tab switches, splitter drags, the index
-// pane hidden and shown, resizes down to a few pixels, the About dialog opened and
-// closed). After every event the reader must still be consistent: the entry on screen,
-// its caption, its text, the selector and the tree selection agree with each other.
+// pane hidden and shown, resizes down to a few pixels, the window's own keys and the
+// mouse's back and forward buttons, the About dialog opened and closed). After every
+// event the reader must still be consistent: the entry on screen, its caption, its text,
+// the selector and the tree selection agree with each other.
 //     MONO_SEMILLA=<seed> MONO_EVENTOS=<count> tst_mono
 // The seed is printed first; running again with it replays the same stream.
 #include "divisiones.h"
 #include "entradas.h"
 #include "forma_acerca.h"
 #include "form1.h"
+#include "form1_atajos.h"
 #include "richtextview.h"
 #include "unitm01.h"
 
@@ -94,6 +96,7 @@ private:
     void tabulador();
     void rueda();
     void columnaEstadisticas();
+    void atajo();
     void abrirAcerca();
     void pasoEnAcerca();
 
@@ -222,6 +225,7 @@ std::span<const TstMono::Paso> TstMono::pasos()
         {5, "tabulador", &TstMono::tabulador},
         {2, "rueda", &TstMono::rueda},
         {2, "columnaEstadisticas", &TstMono::columnaEstadisticas},
+        {6, "atajo", &TstMono::atajo},
         {1, "abrirAcerca", &TstMono::abrirAcerca},
     };
     return lista;
@@ -626,6 +630,40 @@ void TstMono::columnaEstadisticas()
     anotar(QStringLiteral("statistics key %1").arg(QKeySequence(tecla).toString()));
     enfocar(lista);
     QTest::keyClick(lista, tecla);
+}
+
+// A key of the window's table wherever the focus is, the mouse's back or forward button
+// anywhere, or, while the selector takes typing, a key for it.
+void TstMono::atajo()
+{
+    QWidget *foco = QApplication::focusWidget();
+    if (!foco || !foco->isVisible() || foco->window() != ventana.get())
+        foco = ventana.get();
+    if (foco->objectName() == QStringLiteral("Panel4") && azar.bounded(4) != 0) {
+        static const Qt::Key teclas[] = {Qt::Key_0, Qt::Key_1, Qt::Key_3, Qt::Key_5, Qt::Key_7, Qt::Key_9,
+                                         Qt::Key_Up, Qt::Key_Down, Qt::Key_Return, Qt::Key_Escape, Qt::Key_A};
+        const Qt::Key tecla = teclas[azar.bounded(int(std::size(teclas)))];
+        anotar(QStringLiteral("selector key %1").arg(QKeySequence(tecla).toString()));
+        QTest::keyClick(foco, tecla);
+        return;
+    }
+    if (azar.bounded(5) == 0) {
+        const QPoint p = puntoEn(ventana.get());
+        QWidget *destino = ventana->childAt(p);
+        if (!destino)
+            destino = ventana.get();
+        const Qt::MouseButton boton = azar.bounded(2) ? Qt::BackButton : Qt::ForwardButton;
+        const QString cual = boton == Qt::BackButton ? QStringLiteral("back") : QStringLiteral("forward");
+        anotar(QStringLiteral("mouse %1 on %2").arg(cual, destino->objectName()));
+        QTest::mouseClick(destino, boton, {}, destino->mapFrom(ventana.get(), p));
+        return;
+    }
+    const std::span<const Atajo> tabla = Form1::Tabla_Atajos();
+    const Atajo &a = tabla[azar.bounded(int(tabla.size()))];
+    const QKeyCombination tecla = a.otraTecla.key() != Qt::Key_unknown && azar.bounded(2) ? a.otraTecla : a.tecla;
+    anotar(QStringLiteral("%1 (%2) on %3").arg(QString::fromLatin1(a.nombre), QKeySequence(tecla).toString(),
+                                              foco->objectName()));
+    QTest::keyClick(foco, tecla.key(), tecla.keyboardModifiers());
 }
 
 void TstMono::abrirAcerca()

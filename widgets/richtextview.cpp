@@ -14,6 +14,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -27,6 +28,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 RichTextView::RichTextView(QWidget *parent)
     : QTextEdit(parent)
@@ -219,6 +221,22 @@ void RichTextView::keyPressEvent(QKeyEvent *event)
         return;
     }
     QTextEdit::keyPressEvent(event);
+}
+
+void RichTextView::wheelEvent(QWheelEvent *event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)
+        || !isSignalConnected(QMetaMethod::fromSignal(&RichTextView::ampliacionPedida))) {
+        QTextEdit::wheelEvent(event);
+        return;
+    }
+    event->accept();
+    ruedaAcumulada_ += event->angleDelta().y();
+    const int pasos = ruedaAcumulada_ / QWheelEvent::DefaultDeltasPerStep;
+    if (pasos == 0)
+        return;
+    ruedaAcumulada_ -= pasos * QWheelEvent::DefaultDeltasPerStep;
+    emit ampliacionPedida(pasos);
 }
 
 // Context menu, "&View" window and find dialog

@@ -21,8 +21,10 @@ class QMenu;
 //
 // The reader can select and copy but never edit. The context menu offers "&View"
 // (also F2: a window with a read-only copy of the content) and "Fin&d" (a forward
-// search over the text). With link detection on, addresses in the text show as
-// links and a click opens them through the desktop.
+// search over the text). Ctrl+wheel asks for a larger or smaller text through
+// ampliacionPedida when something listens, and zooms the view itself otherwise. With
+// link detection on, addresses in the text show as links and a click opens them
+// through the desktop.
 class RichTextView : public QTextEdit
 {
     Q_OBJECT
@@ -65,6 +67,8 @@ public:
 signals:
     // Raised before a clicked link is opened; clearing permitir cancels the opening.
     void OnURLOpen(const QString &texto, bool &permitir);
+    // Ctrl+wheel: pasos notches up (positive) or down; fine wheels add up to whole notches.
+    void ampliacionPedida(int pasos);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -75,6 +79,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     struct Enlace {
@@ -105,4 +110,5 @@ private:
     std::optional<Enlace> enlacePulsado_;
     QPointer<DialogoBuscar> BuscarTexto;
     int inicioBusqueda_ = 0;
+    int ruedaAcumulada_ = 0; // Ctrl+wheel angle not yet a whole notch
 };

@@ -1,0 +1,79 @@
+#include "cita.h"
+
+#include "entradas.h"
+
+namespace {
+
+// The work and the entry: "Constitución de la República Bolivariana de Venezuela (1999), Artículo 1".
+QString lineaCita(int entrada)
+{
+    return QStringLiteral("Constitución de la República Bolivariana de Venezuela (1999), ") + Cita_Entrada(entrada);
+}
+
+// The provision's ordinal as a word: its caption without the full stop.
+QString ordinal(int entrada)
+{
+    QString rotulo = Rotulo_Articulo(entrada);
+    if (rotulo.endsWith(QLatin1Char('.')))
+        rotulo.chop(1);
+    return rotulo;
+}
+
+QString lineaEncabezados(const QStringList &encabezados)
+{
+    QStringList partes;
+    for (const QString &e : encabezados) {
+        const QString limpio = e.trimmed();
+        if (!limpio.isEmpty())
+            partes.append(limpio);
+    }
+    return partes.join(QStringLiteral(" — "));
+}
+
+// The passage with line feeds for its paragraph breaks, none at its end.
+QString lineas(const QString &pasaje)
+{
+    QString texto = pasaje;
+    texto.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    while (texto.endsWith(QLatin1Char('\n')))
+        texto.chop(1);
+    return texto;
+}
+
+} // namespace
+
+QString Cita_Entrada(int entrada)
+{
+    if (entrada == 1)
+        return QStringLiteral("Preámbulo");
+    if (entrada >= 2 && entrada <= 351)
+        return QStringLiteral("Artículo %1").arg(entrada - 1);
+    if (entrada == 352)
+        return QStringLiteral("Disposición Derogatoria ") + ordinal(entrada);
+    if (entrada >= 353 && entrada <= 370)
+        return QStringLiteral("Disposición Transitoria ") + ordinal(entrada);
+    if (entrada == 371)
+        return QStringLiteral("Disposición Final ") + ordinal(entrada);
+    return {};
+}
+
+QString Texto_Con_Cita(const QString &pasaje, int entrada, const QStringList &encabezados)
+{
+    QString texto = lineas(pasaje) + QStringLiteral("\n\n") + lineaCita(entrada);
+    const QString encabezado = lineaEncabezados(encabezados);
+    if (!encabezado.isEmpty())
+        texto += QLatin1Char('\n') + encabezado;
+    return texto;
+}
+
+QString Html_Con_Cita(const QString &pasaje, int entrada, const QStringList &encabezados)
+{
+    QString html;
+    for (const QString &parrafo : lineas(pasaje).split(QLatin1Char('\n')))
+        html += QStringLiteral("<p>%1</p>").arg(parrafo.toHtmlEscaped());
+    html += QStringLiteral("<p><i>%1</i>").arg(lineaCita(entrada).toHtmlEscaped());
+    const QString encabezado = lineaEncabezados(encabezados);
+    if (!encabezado.isEmpty())
+        html += QStringLiteral("<br>") + encabezado.toHtmlEscaped();
+    return html + QStringLiteral("</p>");
+}

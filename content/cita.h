@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// How a passage copied from an entry names its source.
+
+// The entry as a citation names it: "Preámbulo", "Artículo 157", "Disposición Derogatoria
+// Única", "Disposición Transitoria Primera" .. "Decimoctava", "Disposición Final Única";
+// the empty text outside 1..371.
+QString Cita_Entrada(int entrada);
+
+// The passage, an empty line, "Constitución de la República Bolivariana de Venezuela (1999),
+// <cita>" and, on the next line, the headings trimmed and joined by " — " (empty ones left
+// out; no line when none is left). Paragraph breaks of the passage (U+2029) become line feeds,
+// and those at its end are dropped.
+QString Texto_Con_Cita(const QString &pasaje, int entrada, const QStringList &encabezados);
+
+// The same as HTML: the passage's paragraphs, then the citation in italics and the headings.
+QString Html_Con_Cita(const QString &pasaje, int entrada, const QStringList &encabezados);

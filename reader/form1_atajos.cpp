@@ -1,0 +1,66 @@
+// The window's keyboard actions: one table of keys, each row made an action of the window
+// that works wherever the focus is inside it. Keys the focused widget uses itself (arrows,
+// Page Up/Down, Home/End with or without Ctrl, Ctrl+C, Ctrl+A, F2, Tab, Escape, letters
+// and digits for type-to-search) stay out of it.
+#include "form1_atajos.h"
+
+#include "botones_laterales.h"
+
+#include <QAction>
+#include <QPushButton>
+
+namespace {
+
+constexpr QKeyCombination Ninguna(Qt::Key_unknown);
+
+} // namespace
+
+std::span<const Atajo> Form1::Tabla_Atajos()
+{
+    static const Atajo Atajos[] = {
+        {"Atajo_Atras", Qt::ALT | Qt::Key_Left, Ninguna, &Form1::Historial_Atras, nullptr},
+        {"Atajo_Adelante", Qt::ALT | Qt::Key_Right, Ninguna, &Form1::Historial_Adelante, nullptr},
+        {"Atajo_Anterior", Qt::ALT | Qt::Key_PageUp, Ninguna, &Form1::Boton_Menu_Anterior_Click,
+         &Form1::Boton_Menu_Anterior_},
+        {"Atajo_Siguiente", Qt::ALT | Qt::Key_PageDown, Ninguna, &Form1::Boton_Menu_Siguiente_Click,
+         &Form1::Boton_Menu_Siguiente_},
+        {"Atajo_Primero", Qt::ALT | Qt::Key_Home, Ninguna, &Form1::Boton_Menu_Primero_Click,
+         &Form1::Boton_Menu_Primero_},
+        {"Atajo_Ultimo", Qt::ALT | Qt::Key_End, Ninguna, &Form1::Boton_Menu_Ultimo_Click,
+         &Form1::Boton_Menu_Ultimo_},
+        {"Atajo_Selector", Qt::CTRL | Qt::Key_G, Ninguna, &Form1::Teclear_Selector, nullptr},
+        {"Atajo_Ampliar", Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal, &Form1::Ampliar_Texto, nullptr},
+        {"Atajo_Reducir", Qt::CTRL | Qt::Key_Minus, Ninguna, &Form1::Reducir_Texto, nullptr},
+        {"Atajo_Tamano_Disenado", Qt::CTRL | Qt::Key_0, Ninguna, &Form1::Restaurar_Texto, nullptr},
+        {"Atajo_Copiar_Cita", Qt::CTRL | Qt::SHIFT | Qt::Key_C, Ninguna, &Form1::Copiar_Con_Cita, nullptr},
+    };
+    return Atajos;
+}
+
+void Form1::setupAtajos()
+{
+    for (const Atajo &a : Tabla_Atajos()) {
+        auto *const accion = new QAction(this);
+        accion->setObjectName(QString::fromLatin1(a.nombre));
+        QList<QKeySequence> teclas{QKeySequence(a.tecla)};
+        if (a.otraTecla != Ninguna)
+            teclas.append(QKeySequence(a.otraTecla));
+        accion->setShortcuts(teclas);
+        accion->setShortcutContext(Qt::WindowShortcut);
+        connect(accion, &QAction::triggered, this, a.manejador);
+        addAction(accion);
+        Acciones_Atajos.append(accion);
+    }
+    auto *const raton = new BotonesLaterales(this);
+    connect(raton, &BotonesLaterales::atras, this, &Form1::Historial_Atras);
+    connect(raton, &BotonesLaterales::adelante, this, &Form1::Historial_Adelante);
+}
+
+void Form1::Actualizar_Atajos()
+{
+    const std::span<const Atajo> tabla = Tabla_Atajos();
+    for (qsizetype i = 0; i < Acciones_Atajos.size(); ++i) {
+        if (QPushButton *Form1::*const boton = tabla[size_t(i)].boton)
+            Acciones_Atajos[i]->setEnabled((this->*boton)->isEnabled());
+    }
+}

@@ -1,0 +1,59 @@
+// The text pane's own actions: the size of the entry text and copying with citation.
+#include "form1.h"
+
+#include "apariencia.h"
+#include "cita.h"
+#include "entradas.h"
+#include "richtextview.h"
+#include "tamano_texto.h"
+#include "unitm01.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMimeData>
+#include <QTextCursor>
+
+using namespace UnitM01;
+
+// One size for every entry: the view's font, whose size the text takes (the entry's
+// characters carry no size of their own, only the highlight's bold and background).
+void Form1::Cambiar_Tamano_Texto(int pasos)
+{
+    const int puntos = Cambiar_Tamano(Tamano_Texto, pasos);
+    if (puntos == Tamano_Texto)
+        return;
+    Tamano_Texto = puntos;
+    ColorMemo1->setFont(Apariencia::fuente(Tamano_Texto));
+}
+
+void Form1::Ampliar_Texto()
+{
+    Cambiar_Tamano_Texto(1);
+}
+
+void Form1::Reducir_Texto()
+{
+    Cambiar_Tamano_Texto(-1);
+}
+
+void Form1::Restaurar_Texto()
+{
+    if (Tamano_Texto == Tamano_Disenado)
+        return;
+    Tamano_Texto = Tamano_Disenado;
+    ColorMemo1->setFont(Apariencia::fuente(Tamano_Texto));
+}
+
+void Form1::Copiar_Con_Cita()
+{
+    if (Articulo_Actual < 1)
+        return;
+    const QTextCursor cursor = ColorMemo1->textCursor();
+    const QString pasaje = cursor.hasSelection() ? cursor.selectedText() : Texto_Entrada(Articulo_Actual);
+    const QStringList encabezados{StaticText5->text(), StaticText6->text(), StaticText7->text()};
+    auto *const datos = new QMimeData;
+    datos->setText(Texto_Con_Cita(pasaje, Articulo_Actual, encabezados));
+    datos->setHtml(Html_Con_Cita(pasaje, Articulo_Actual, encabezados));
+    QApplication::clipboard()->setMimeData(datos);
+}
