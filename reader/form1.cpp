@@ -47,7 +47,6 @@ Form1::Form1(QWidget *parent)
     for (QPushButton *const boton : findChildren<QPushButton *>())
         boton->setAutoDefault(true);
     connectHandlers();
-    setupBuscar();
     MarcoFoco::instalar();
 }
 

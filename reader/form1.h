@@ -98,8 +98,8 @@ public:
     // Whole-text search: Ctrl+F opens the search window; F3 and Shift+F3 step through its
     // hits, or through the concordance word's entries while it has none.
     void Atajo_Buscar_Triggered();
-    void Atajo_Siguiente_Triggered();
-    void Atajo_Anterior_Triggered();
+    void Atajo_Buscar_Siguiente_Triggered();
+    void Atajo_Buscar_Anterior_Triggered();
     void Ventana_BuscarResultadoElegido(int fila);
     void Ventana_BuscarResultadosCambiados();
     // Keyboard actions of the whole window (form1_atajos.cpp) and what they run
@@ -134,7 +134,6 @@ private:
     void colocarVentana(); // designed outer size, centred on the screen
     void anunciarEntrada(); // ColorMemo1's accessible name after a move
     void connectHandlers();
-    void setupBuscar();
     // Bold on yellow over one stretch of the text, as the concordance highlight marks a word.
     void Resaltar_Tramo(int inicio, int largo);
     // Shows a hit of the search window's results: its entry with every hit highlighted
@@ -143,9 +142,6 @@ private:
     void pasoConcordancia(bool adelante);
     void pasoBusqueda(bool adelante);
 
-    QAction *Atajo_Buscar = nullptr;
-    QAction *Atajo_Siguiente = nullptr;
-    QAction *Atajo_Anterior = nullptr;
     QPointer<VentanaBuscar> Ventana_Buscar; // made on the first Ctrl+F
     QList<Tramo> Tramos_Mostrados;          // the hits the display on screen highlights
     void setupAtajos();

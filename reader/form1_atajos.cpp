@@ -18,21 +18,26 @@ constexpr QKeyCombination Ninguna(Qt::Key_unknown);
 std::span<const Atajo> Form1::Tabla_Atajos()
 {
     static const Atajo Atajos[] = {
-        {"Atajo_Atras", Qt::ALT | Qt::Key_Left, Ninguna, &Form1::Historial_Atras, nullptr},
-        {"Atajo_Adelante", Qt::ALT | Qt::Key_Right, Ninguna, &Form1::Historial_Adelante, nullptr},
+        {"Atajo_Atras", Qt::ALT | Qt::Key_Left, Ninguna, &Form1::Historial_Atras, nullptr, false},
+        {"Atajo_Adelante", Qt::ALT | Qt::Key_Right, Ninguna, &Form1::Historial_Adelante, nullptr, false},
         {"Atajo_Anterior", Qt::ALT | Qt::Key_PageUp, Ninguna, &Form1::Boton_Menu_Anterior_Click,
-         &Form1::Boton_Menu_Anterior_},
+         &Form1::Boton_Menu_Anterior_, false},
         {"Atajo_Siguiente", Qt::ALT | Qt::Key_PageDown, Ninguna, &Form1::Boton_Menu_Siguiente_Click,
-         &Form1::Boton_Menu_Siguiente_},
+         &Form1::Boton_Menu_Siguiente_, false},
         {"Atajo_Primero", Qt::ALT | Qt::Key_Home, Ninguna, &Form1::Boton_Menu_Primero_Click,
-         &Form1::Boton_Menu_Primero_},
+         &Form1::Boton_Menu_Primero_, false},
         {"Atajo_Ultimo", Qt::ALT | Qt::Key_End, Ninguna, &Form1::Boton_Menu_Ultimo_Click,
-         &Form1::Boton_Menu_Ultimo_},
-        {"Atajo_Selector", Qt::CTRL | Qt::Key_G, Ninguna, &Form1::Teclear_Selector, nullptr},
-        {"Atajo_Ampliar", Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal, &Form1::Ampliar_Texto, nullptr},
-        {"Atajo_Reducir", Qt::CTRL | Qt::Key_Minus, Ninguna, &Form1::Reducir_Texto, nullptr},
-        {"Atajo_Tamano_Disenado", Qt::CTRL | Qt::Key_0, Ninguna, &Form1::Restaurar_Texto, nullptr},
-        {"Atajo_Copiar_Cita", Qt::CTRL | Qt::SHIFT | Qt::Key_C, Ninguna, &Form1::Copiar_Con_Cita, nullptr},
+         &Form1::Boton_Menu_Ultimo_, false},
+        {"Atajo_Selector", Qt::CTRL | Qt::Key_G, Ninguna, &Form1::Teclear_Selector, nullptr, false},
+        {"Atajo_Ampliar", Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal, &Form1::Ampliar_Texto, nullptr, false},
+        {"Atajo_Reducir", Qt::CTRL | Qt::Key_Minus, Ninguna, &Form1::Reducir_Texto, nullptr, false},
+        {"Atajo_Tamano_Disenado", Qt::CTRL | Qt::Key_0, Ninguna, &Form1::Restaurar_Texto, nullptr, false},
+        {"Atajo_Copiar_Cita", Qt::CTRL | Qt::SHIFT | Qt::Key_C, Ninguna, &Form1::Copiar_Con_Cita, nullptr, false},
+        {"Atajo_Buscar", Qt::CTRL | Qt::Key_F, Ninguna, &Form1::Atajo_Buscar_Triggered, nullptr, true},
+        {"Atajo_Buscar_Siguiente", QKeyCombination(Qt::Key_F3), Ninguna, &Form1::Atajo_Buscar_Siguiente_Triggered,
+         nullptr, true},
+        {"Atajo_Buscar_Anterior", Qt::SHIFT | Qt::Key_F3, Ninguna, &Form1::Atajo_Buscar_Anterior_Triggered, nullptr,
+         true},
     };
     return Atajos;
 }

@@ -1,6 +1,7 @@
 // Whole-text search: the search window, made on the first Ctrl+F, and F3 / Shift+F3
 // through its hits, or through the concordance word's entries while it has none.
 #include "form1.h"
+#include "form1_atajos.h"
 
 #include "listaconbusqueda.h"
 #include "richtextview.h"
@@ -11,35 +12,16 @@
 
 using namespace UnitM01;
 
-void Form1::setupBuscar()
-{
-    const struct {
-        QAction **accion;
-        const char *nombre;
-        QKeySequence teclas;
-        void (Form1::*manejador)();
-    } atajos[] = {
-        {&Atajo_Buscar, "Atajo_Buscar", QKeySequence(Qt::CTRL | Qt::Key_F), &Form1::Atajo_Buscar_Triggered},
-        {&Atajo_Siguiente, "Atajo_Siguiente", QKeySequence(Qt::Key_F3), &Form1::Atajo_Siguiente_Triggered},
-        {&Atajo_Anterior, "Atajo_Anterior", QKeySequence(Qt::SHIFT | Qt::Key_F3), &Form1::Atajo_Anterior_Triggered},
-    };
-    for (const auto &a : atajos) {
-        auto *const accion = new QAction(this);
-        accion->setObjectName(QString::fromLatin1(a.nombre));
-        accion->setShortcut(a.teclas);
-        accion->setShortcutContext(Qt::WindowShortcut);
-        addAction(accion);
-        connect(accion, &QAction::triggered, this, a.manejador);
-        *a.accion = accion;
-    }
-}
-
 void Form1::Atajo_Buscar_Triggered()
 {
     if (!Ventana_Buscar) {
         Ventana_Buscar = new VentanaBuscar(this);
-        // The same keys work in the search window.
-        Ventana_Buscar->addActions({Atajo_Buscar, Atajo_Siguiente, Atajo_Anterior});
+        // The search keys work in the search window too.
+        const std::span<const Atajo> tabla = Tabla_Atajos();
+        for (qsizetype i = 0; i < Acciones_Atajos.size(); ++i) {
+            if (tabla[size_t(i)].enBuscar)
+                Ventana_Buscar->addAction(Acciones_Atajos[i]);
+        }
         connect(Ventana_Buscar, &VentanaBuscar::resultadoElegido, this, &Form1::Ventana_BuscarResultadoElegido);
         connect(Ventana_Buscar, &VentanaBuscar::resultadosCambiados, this,
                 &Form1::Ventana_BuscarResultadosCambiados);
@@ -47,12 +29,12 @@ void Form1::Atajo_Buscar_Triggered()
     Ventana_Buscar->mostrar();
 }
 
-void Form1::Atajo_Siguiente_Triggered()
+void Form1::Atajo_Buscar_Siguiente_Triggered()
 {
     pasoBusqueda(true);
 }
 
-void Form1::Atajo_Anterior_Triggered()
+void Form1::Atajo_Buscar_Anterior_Triggered()
 {
     pasoBusqueda(false);
 }
