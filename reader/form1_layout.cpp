@@ -3,6 +3,7 @@
 
 #include "apariencia.h"
 #include "botonplano.h"
+#include "crear.h"
 #include "listaconbusqueda.h"
 #include "modeloestadisticas.h"
 #include "recursos.h"
@@ -30,14 +31,6 @@
 #include <utility>
 
 namespace {
-
-template <typename W>
-W *crear(QWidget *padre, const char *nombre)
-{
-    auto *w = new W(padre);
-    w->setObjectName(QString::fromLatin1(nombre));
-    return w;
-}
 
 QBoxLayout *sinMargenes(QBoxLayout *layout, int espacio = 0)
 {

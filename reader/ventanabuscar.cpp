@@ -1,6 +1,7 @@
 #include "ventanabuscar.h"
 
 #include "apariencia.h"
+#include "crear.h"
 #include "delegadoresaltado.h"
 #include "modeloresultados.h"
 
@@ -13,14 +14,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-template <typename W>
-W *crear(QWidget *padre, const char *nombre)
-{
-    auto *w = new W(padre);
-    w->setObjectName(QString::fromLatin1(nombre));
-    return w;
-}
 
 QString contar(int n, const char *singular, const char *plural)
 {

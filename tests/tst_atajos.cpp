@@ -9,6 +9,7 @@
 #include "richtextview.h"
 #include "spinbutton.h"
 #include "tamano_texto.h"
+#include "teclear.h"
 #include "unitm01.h"
 
 #include <QAction>
@@ -33,13 +34,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Types the text key by key; QTest::keyClicks takes ASCII only.
-void teclear(QWidget *w, const QString &texto)
-{
-    for (const QChar c : texto)
-        QTest::sendKeyEvent(QTest::Click, w, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
-}
 
 void pulsar(QWidget *w, QKeyCombination tecla)
 {

@@ -4,6 +4,7 @@
 #include "busqueda_global.h"
 #include "form1.h"
 #include "richtextview.h"
+#include "teclear.h"
 #include "unitm01.h"
 #include "ventanabuscar.h"
 
@@ -22,17 +23,6 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// Types the text key by key; QTest::keyClicks takes ASCII only.
-void teclear(QWidget *w, const QString &texto)
-{
-    for (const QChar c : texto)
-        QTest::sendKeyEvent(QTest::Click, w, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
-}
-
-} // namespace
 
 class TstVentanaBuscar : public QObject
 {
