@@ -123,7 +123,15 @@ bool VentanaBuscar::eventFilter(QObject *objeto, QEvent *evento)
             Lista_Resultados->setCurrentIndex(Modelo_Resultados->index(0, 0));
         return true;
     }
-    if (objeto == Lista_Resultados && (tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter)) {
+    const bool intro = tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter;
+    if (objeto == Lista_Resultados && intro) {
+        Lista_ResultadosClick();
+        return true;
+    }
+    // Enter in the text box opens the row marked in the list, the first one when none is.
+    if (objeto == Texto_Buscar && intro && sinModificador && Modelo_Resultados->rowCount() > 0) {
+        if (!Lista_Resultados->currentIndex().isValid())
+            Lista_Resultados->setCurrentIndex(Modelo_Resultados->index(0, 0));
         Lista_ResultadosClick();
         return true;
     }

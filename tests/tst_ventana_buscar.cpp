@@ -36,6 +36,7 @@ private slots:
     void typing_updatesCount();
     void enterOnRow_showsEntryWithExactlyItsHits();
     void clickOnRow_showsThatEntry();
+    void enterInTextBox_showsMarkedRowOrFirst();
     void f3_stepsHitsAcrossEntriesAndWraps();
     void shiftF3_stepsBack();
     void f3_inSearchWindow_stepsToo();
@@ -175,6 +176,29 @@ void TstVentanaBuscar::typing_updatesCount()
         QTest::keyClick(texto(), Qt::Key_Backspace);
     QVERIFY(cuenta()->text().isEmpty());
     QCOMPARE(lista()->model()->rowCount(), 0);
+}
+
+void TstVentanaBuscar::enterInTextBox_showsMarkedRowOrFirst()
+{
+    buscar(u"derechos humanos"_s);
+    const QList<Resultado_Busqueda> r = buscador()->resultados();
+    QVERIFY(r.size() > 3);
+    QVERIFY(texto()->hasFocus());
+    QTest::keyClick(texto(), Qt::Key_Return);
+    verificarEnCoincidencia(r[0], 0);
+    QVERIFY(buscador()->isVisible());
+    // Down twice in the list, back to the box: Enter there opens the row marked.
+    QTest::keyClick(texto(), Qt::Key_Down);
+    QTest::keyClick(lista(), Qt::Key_Down);
+    QTest::keyClick(lista(), Qt::Key_Down);
+    texto()->setFocus(Qt::BacktabFocusReason);
+    QTest::keyClick(texto(), Qt::Key_Enter);
+    verificarEnCoincidencia(r[2], 0);
+    // A query without results: Enter does nothing.
+    const int antes = UnitM01::Articulo_Actual;
+    buscar(u"nino"_s);
+    QTest::keyClick(texto(), Qt::Key_Return);
+    QCOMPARE(UnitM01::Articulo_Actual, antes);
 }
 
 void TstVentanaBuscar::enterOnRow_showsEntryWithExactlyItsHits()
