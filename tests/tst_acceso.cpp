@@ -5,6 +5,7 @@
 // contrast; tree nodes show their whole heading as a tooltip; ColorMemo1 is named after the
 // entry after every move, with the name-change event sent; picture-only buttons keep names.
 #include "botonplano.h"
+#include "enlaces_abiertos.h"
 #include "form1.h"
 #include "forma_acerca.h"
 #include "marco_foco.h"
@@ -50,17 +51,6 @@ QTreeWidgetItem *nodoConTexto(QTreeWidget *arbol, const QString &texto)
 
 } // namespace
 
-class Enlaces : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> abiertos;
-
-public slots:
-    void abrir(const QUrl &url) { abiertos << url; }
-};
-
 class TstAcceso : public QObject
 {
     Q_OBJECT
@@ -99,7 +89,7 @@ private:
     // colour on the four sides and returns the lowest contrast against the pixels beside it.
     double medirMarco(const QImage &imagen, const QWidget *control, QString &detalle) const;
 
-    Enlaces enlaces;
+    EnlacesAbiertos enlaces;
     std::unique_ptr<Form1> ventana;
 };
 

@@ -1,6 +1,7 @@
 // The About dialog through its real widgets: opening from the main window, activation,
 // the animation's frames, the refused closes, widening and closing, a second showing,
 // the link labels and hover colours.
+#include "enlaces_abiertos.h"
 #include "esponja.h"
 #include "esponja_esperada.h"
 #include "form1.h"
@@ -84,17 +85,6 @@ protected:
 
 } // namespace
 
-class Enlaces : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> abiertos;
-
-public slots:
-    void abrir(const QUrl &url) { abiertos << url; }
-};
-
 class TstFormaAcerca : public QObject
 {
     Q_OBJECT
@@ -129,7 +119,7 @@ private:
     void mostrar();
     QStringList estadoPrincipal() const;
 
-    Enlaces enlaces;
+    EnlacesAbiertos enlaces;
     std::unique_ptr<Form1> ventana;
     std::unique_ptr<Forma_Acerca> dialogo;
 };

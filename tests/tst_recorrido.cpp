@@ -3,6 +3,7 @@
 // the test reads what the reader sees. The walk: preamble, article 157 by Ctrl+G, a division
 // of the index tree, a word's entry on the "Referencias" page, back twice, the statistics
 // sorted by "Veces", the About dialog opened, widened, its links reached and closed.
+#include "enlaces_abiertos.h"
 #include "form1.h"
 #include "forma_acerca.h"
 #include "unitm01.h"
@@ -50,17 +51,6 @@ void teclas(int n, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier)
 
 } // namespace
 
-class Enlaces : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> abiertos;
-
-public slots:
-    void abrir(const QUrl &url) { abiertos << url; }
-};
-
 class TstRecorrido : public QObject
 {
     Q_OBJECT
@@ -71,7 +61,7 @@ private slots:
     void walk_withoutTheMouse();
 
 private:
-    Enlaces enlaces;
+    EnlacesAbiertos enlaces;
 };
 
 void TstRecorrido::initTestCase()
