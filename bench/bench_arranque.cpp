@@ -3,8 +3,10 @@
 // all run as fresh processes on a private Xvfb server.
 // Time: from just before the process is spawned to its first painted frame (the child
 // reports the monotonic clock then, see primer_cuadro.h). Memory: the child's peak
-// resident set (ru_maxrss). Prints the medians of N runs of each (default 15, taken
-// in turns after one warm-up run each) and the ratios program / yardstick.
+// resident set (ru_maxrss) at its first frame, as it reports it, and at its end: the
+// program runs on for a second after its frame, the yardsticks end at theirs. Prints
+// the medians of N runs of each (default 15, taken in turns after one warm-up run each)
+// and the ratios program / yardstick.
 //     bench_arranque [runs]
 #include <algorithm>
 #include <cerrno>
@@ -29,7 +31,8 @@ namespace {
 
 struct Medida {
     double milisegundos = 0;
-    double mib = 0; // peak resident set
+    double mibCuadro = 0; // peak resident set at the first frame
+    double mibFinal = 0;  // peak resident set of the whole run
 };
 
 long long ahora()
@@ -112,8 +115,11 @@ Medida medir(const std::string &programa, const std::vector<char *> &entorno)
     rusage uso{};
     if (wait4(pid, &estado, 0, &uso) != pid || !WIFEXITED(estado) || WEXITSTATUS(estado) != 0 || salida.empty())
         fallar(programa + " did not reach its first frame");
-    const long long cuadro = std::atoll(salida.c_str());
-    return {double(cuadro - inicio) / 1e6, double(uso.ru_maxrss) / 1024.0};
+    long long cuadro = 0;
+    long kibCuadro = 0;
+    if (std::sscanf(salida.c_str(), "%lld %ld", &cuadro, &kibCuadro) != 2)
+        fallar(programa + " did not report its first frame");
+    return {double(cuadro - inicio) / 1e6, double(kibCuadro) / 1024.0, double(uso.ru_maxrss) / 1024.0};
 }
 
 double mediana(std::vector<double> v)
@@ -132,12 +138,12 @@ int main(int argc, char **argv)
     struct Programa {
         const char *archivo;
         const char *rotulo;
-        std::vector<double> tiempos, memorias;
+        std::vector<double> tiempos, memorias, memoriasFinales;
     };
     Programa programas[] = {
-        {"arranque_lector", "constitucion (main window)", {}, {}},
-        {"arranque_minimo", "minimal Qt Widgets window", {}, {}},
-        {"arranque_texto", "minimal window, one text line", {}, {}},
+        {"arranque_lector", "constitucion (main window)", {}, {}, {}},
+        {"arranque_minimo", "minimal Qt Widgets window", {}, {}, {}},
+        {"arranque_texto", "minimal window, one text line", {}, {}, {}},
     };
 
     pid_t xvfb = 0;
@@ -161,15 +167,20 @@ int main(int argc, char **argv)
         for (Programa &p : programas) {
             const Medida m = medir(carpeta + "/" + p.archivo, entorno);
             p.tiempos.push_back(m.milisegundos);
-            p.memorias.push_back(m.mib);
+            p.memorias.push_back(m.mibCuadro);
+            p.memoriasFinales.push_back(m.mibFinal);
         }
     }
     kill(xvfb, SIGTERM);
     waitpid(xvfb, nullptr, 0);
 
-    std::printf("medians of %d runs               first frame    peak memory\n", corridas);
-    for (const Programa &p : programas)
-        std::printf("%-31s %8.1f ms    %8.1f MiB\n", p.rotulo, mediana(p.tiempos), mediana(p.memorias));
+    std::printf("medians of %d runs               first frame    peak memory    peak 1 s later\n", corridas);
+    for (const Programa &p : programas) {
+        std::printf("%-31s %8.1f ms    %8.1f MiB", p.rotulo, mediana(p.tiempos), mediana(p.memorias));
+        if (&p == &programas[0])
+            std::printf("    %8.1f MiB", mediana(p.memoriasFinales));
+        std::printf("\n");
+    }
     const Programa &lector = programas[0];
     for (const Programa *vara : {&programas[1], &programas[2]}) {
         std::printf("ratio to the %-18s %8.2f x     %8.2f x\n", vara == &programas[1] ? "empty window" : "text-line window",

@@ -1,8 +1,11 @@
 #include "arranque.h"
 
+#include "aplicacion.h"
+#include "form1.h"
 #include "pantalla.h"
 
 #include <cstdio>
+#include <thread>
 
 namespace {
 
@@ -40,4 +43,24 @@ std::optional<int> antesDeLaAplicacion(int argc, char **argv, Ordenes &ordenes)
         return 1;
     }
     return std::nullopt;
+}
+
+int ejecutar(int argc, char **argv, void (*antesDeMostrar)(Form1 &))
+{
+    // --help, --version, a bad argument and a missing display end here, without a display.
+    Ordenes ordenes;
+    if (const std::optional<int> fin = antesDeLaAplicacion(argc, argv, ordenes))
+        return *fin;
+    std::thread fuentes(precargarFuentes); // on another core while the display is reached
+    std::optional<GuardaPantalla> guarda(std::in_place, plataformasElegidas(entornoPantalla(ordenes.plataforma)));
+    Aplicacion aplicacion(argc, argv);
+    guarda.reset();
+    fuentes.join();
+    Form1 form1;
+    if (antesDeMostrar)
+        antesDeMostrar(form1);
+    form1.show();
+    if (ordenes.articulo >= 0)
+        form1.elegirArticulo(ordenes.articulo); // after the activation, as the reader would
+    return aplicacion.exec();
 }

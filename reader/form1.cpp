@@ -19,6 +19,7 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QLabel>
 #include <QPushButton>
@@ -71,8 +72,16 @@ void Form1::closeEvent(QCloseEvent *event)
 void Form1::paintEvent(QPaintEvent *event)
 {
     QWidget::paintEvent(event);
-    if (estadisticasPendientes)
-        QTimer::singleShot(0, this, &Form1::llenarEstadisticasPendientes);
+    // The first frame is being painted: the rest of the window follows as soon as it is out.
+    if (!Edit1 || !Forma_Acerca::Instancia() || estadisticasPendientes)
+        QTimer::singleShot(0, this, &Form1::completarArranque);
+}
+
+void Form1::completarArranque()
+{
+    construirPaginas();
+    dialogoAcerca();
+    llenarEstadisticasPendientes();
 }
 
 bool Form1::eventFilter(QObject *objeto, QEvent *evento)
@@ -251,15 +260,47 @@ void Form1::connectHandlers()
     connect(Boton_Menu_Indice_, &QPushButton::clicked, this, &Form1::Boton_Menu_Indice_Click);
     connect(Boton_Menu_Cerrar_, &QPushButton::clicked, this, &Form1::Boton_Menu_Cerrar_Click);
     connect(Boton_Menu_Acerca_, &QPushButton::clicked, this, &Form1::Boton_Menu_Acerca_Click);
+    // A page chosen before its contents exist has them made before it is served or painted.
+    connect(PageControl1, &QTabWidget::currentChanged, this, &Form1::construirPaginas);
+    connect(PageControl1, &QTabWidget::currentChanged, this, &Form1::PageControl1Change);
+    Panel4->installEventFilter(this);
+    connect(ColorMemo1, &RichTextView::ampliacionPedida, this, &Form1::Cambiar_Tamano_Texto);
+}
+
+void Form1::construirPaginas()
+{
+    if (Edit1)
+        return;
+    setupPaginaReferencias();
+    setupPaginaEstadisticas();
     // Only the reader's edits: setting the text from the program is no change to serve.
     connect(Edit1, &QLineEdit::textEdited, this, &Form1::Edit1Change);
     connect(ListBox1, &ListaConBusqueda::elegido, this, &Form1::ListBox1Click);
     connect(ListBox2, &ListaConBusqueda::elegido, this, &Form1::ListBox2Click);
-    connect(PageControl1, &QTabWidget::currentChanged, this, &Form1::PageControl1Change);
     connect(ListView1->horizontalHeader(), &QHeaderView::sectionClicked, this, &Form1::ListView1ColumnClick);
     ListView1->installEventFilter(this);
-    Panel4->installEventFilter(this);
-    connect(ColorMemo1, &RichTextView::ampliacionPedida, this, &Form1::Cambiar_Tamano_Texto);
+    // Made after the text view, they take the place in the Tab order they would have had
+    // if made with their pages: after the index page, before the text.
+    setTabOrder(Boton_3, Edit1);
+    setTabOrder(Edit1, ListBox1);
+    setTabOrder(ListBox1, ListBox2);
+    setTabOrder(ListBox2, ListView1);
+    // Children made inside a page already on screen are shown and laid out by hand.
+    for (QWidget *const pagina : {Pagina_Referencias, Tab_Estdisticas}) {
+        if (!pagina->isVisible())
+            continue;
+        for (QWidget *const hijo : pagina->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            hijo->show();
+        pagina->layout()->activate();
+    }
+}
+
+Forma_Acerca *Form1::dialogoAcerca()
+{
+    if (Forma_Acerca *const existente = Forma_Acerca::Instancia())
+        return existente;
+    Forma_Acerca_Propia = std::make_unique<Forma_Acerca>();
+    return Forma_Acerca_Propia.get();
 }
 
 void Form1::Boton_Menu_Indice_Click()
@@ -283,10 +324,7 @@ void Form1::Boton_Menu_Cerrar_Click()
 
 void Form1::Boton_Menu_Acerca_Click()
 {
-    // The dialog is created at start beside this window; without one there is nothing to show.
-    Forma_Acerca *const acerca = Forma_Acerca::Instancia();
-    if (!acerca)
-        return;
+    Forma_Acerca *const acerca = dialogoAcerca();
     hide();
     acerca->exec();
     show();

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
 #include <span>
 
 class QAbstractButton;
@@ -21,6 +22,7 @@ class QSplitter;
 class QTabWidget;
 class QTableView;
 class QTreeWidget;
+class Forma_Acerca;
 class ListaConBusqueda;
 class ModeloEstadisticas;
 class QTreeWidgetItem;
@@ -44,6 +46,12 @@ public:
 
     // Start-up and entry display
     void FormActivate();
+    // The rest of the window, which the first frame does not show: the contents of the
+    // "Referencias" and "Estdísticas" pages, the About dialog (unless one exists already)
+    // and the statistics rows. Runs by itself once the first frame is on screen; a page
+    // shown before then, or the About button, makes what it needs at once. The handlers
+    // of those two pages are for the widgets this makes.
+    void completarArranque();
     void FormClose();
     void Mostrar_Articulo();
     void Actualizar_Botones();
@@ -77,7 +85,7 @@ public:
     void Boton_2Click();
     void Boton_3Click();
 
-    // Cross-reference page
+    // Cross-reference page (its widgets are made by completarArranque)
     void Edit1Change();
     void ListBox1Click();
     void ListBox2Click();
@@ -127,8 +135,11 @@ private:
     void setupBandaTitulos();
     void setupCuerpo();
     void setupPaginaIndice();
-    void setupPaginaReferencias();
-    void setupPaginaEstadisticas();
+    void setupPaginaReferencias();  // the page's contents, into its tab
+    void setupPaginaEstadisticas(); // the page's contents, into its tab
+    void construirPaginas();        // both, once, wired and in their place in the Tab order
+    Forma_Acerca *dialogoAcerca();  // the About dialog of this run, made here if there is none
+    std::unique_ptr<Forma_Acerca> Forma_Acerca_Propia;
     void setupIndice();
     void Boton_Profundidad_Toggled(QAbstractButton *boton);
     void colocarVentana(); // designed outer size, centred on the screen
@@ -159,7 +170,7 @@ private:
     bool activado = false; // FormActivate runs once, on the first showing
 
     // The activation leaves the statistics list to be filled once the first frame is on
-    // screen, or at once if the list is shown before that.
+    // screen (completarArranque), or at once if the list is shown before that.
     void llenarEstadisticasPendientes();
     bool estadisticasPendientes = false;
 

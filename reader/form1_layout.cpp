@@ -89,6 +89,16 @@ void configurarInforme(QTableView *vista, std::initializer_list<int> anchos)
         vista->setColumnWidth(columna++, ancho);
 }
 
+// An empty page of a tab control, behind its tab caption.
+QWidget *nuevaPagina(QTabWidget *paginas, const char *nombre, const QString &pestana)
+{
+    auto *const p = crear<QWidget>(paginas, nombre);
+    // The hand shows over the tabs and the page edges; each page brings back the arrow.
+    p->setCursor(Qt::ArrowCursor);
+    paginas->addTab(p, pestana);
+    return p;
+}
+
 // The window's outer size as designed.
 constexpr QSize TamanoVentana(664, 480);
 
@@ -224,12 +234,13 @@ void Form1::setupCuerpo()
 
     PageControl1 = crear<QTabWidget>(Splitter1, "PageControl1");
     PageControl1->setMinimumWidth(1);
-    // The hand shows over the tabs and the page edges; each page brings back the arrow.
     PageControl1->setCursor(Qt::PointingHandCursor);
     new ResaltadoPestanas(PageControl1->tabBar(), Apariencia::Azul);
+    Pagina_Indice = nuevaPagina(PageControl1, "Pagina_Indice", QStringLiteral("Indice"));
     setupPaginaIndice();
-    setupPaginaReferencias();
-    setupPaginaEstadisticas();
+    // The other two pages start as bare tabs; completarArranque fills them.
+    Pagina_Referencias = nuevaPagina(PageControl1, "Pagina_Referencias", QStringLiteral("Referencias"));
+    Tab_Estdisticas = nuevaPagina(PageControl1, "Tab_Estdisticas", QStringLiteral("Estdísticas"));
 
     Panel1 = panelElevado(Splitter1, "Panel1");
     auto *texto = sinMargenes(new QVBoxLayout(Panel1));
@@ -277,8 +288,6 @@ void Form1::colocarVentana()
 
 void Form1::setupPaginaIndice()
 {
-    Pagina_Indice = crear<QWidget>(PageControl1, "Pagina_Indice");
-    Pagina_Indice->setCursor(Qt::ArrowCursor);
     auto *pagina = sinMargenes(new QVBoxLayout(Pagina_Indice));
     StaticText9 = tira(Pagina_Indice, "StaticText9", QStringLiteral("Indice"), Apariencia::Azul, Apariencia::Blanco, 12,
                        Qt::AlignHCenter, false);
@@ -304,13 +313,10 @@ void Form1::setupPaginaIndice()
     }
     fila->addStretch();
     pagina->addLayout(fila);
-    PageControl1->addTab(Pagina_Indice, QStringLiteral("Indice"));
 }
 
 void Form1::setupPaginaReferencias()
 {
-    Pagina_Referencias = crear<QWidget>(PageControl1, "Pagina_Referencias");
-    Pagina_Referencias->setCursor(Qt::ArrowCursor);
     auto *pagina = sinMargenes(new QVBoxLayout(Pagina_Referencias));
     StaticText8 = tira(Pagina_Referencias, "StaticText8", QStringLiteral("Referencia Cruzada"), Apariencia::Azul,
                        Apariencia::Blanco, 12, Qt::AlignHCenter, false);
@@ -341,13 +347,10 @@ void Form1::setupPaginaReferencias()
     listas->addWidget(bordeLista1, 1);
     listas->addWidget(bordeLista2);
     pagina->addLayout(listas, 1);
-    PageControl1->addTab(Pagina_Referencias, QStringLiteral("Referencias"));
 }
 
 void Form1::setupPaginaEstadisticas()
 {
-    Tab_Estdisticas = crear<QWidget>(PageControl1, "Tab_Estdisticas");
-    Tab_Estdisticas->setCursor(Qt::ArrowCursor);
     auto *pagina = sinMargenes(new QVBoxLayout(Tab_Estdisticas));
     ListView1 = crear<QTableView>(Tab_Estdisticas, "ListView1");
     Modelo_Estadisticas = new ModeloEstadisticas(ListView1);
@@ -355,5 +358,4 @@ void Form1::setupPaginaEstadisticas()
     configurarInforme(ListView1, {170, 55, 45});
     Apariencia::colorear(ListView1, Apariencia::CieloAzul, Qt::black);
     pagina->addWidget(ListView1);
-    PageControl1->addTab(Tab_Estdisticas, QStringLiteral("Estdísticas"));
 }

@@ -4,6 +4,7 @@
 // or Space opens them; every control that takes the focus shows a 2-pixel frame with 3:1
 // contrast; tree nodes show their whole heading as a tooltip; ColorMemo1 is named after the
 // entry after every move, with the name-change event sent; picture-only buttons keep names.
+#include "arranque_completo.h"
 #include "botonplano.h"
 #include "enlaces_abiertos.h"
 #include "form1.h"
@@ -115,6 +116,7 @@ void TstAcceso::init()
     vigilado = hijo("ColorMemo1");
     ventana->show();
     QVERIFY(QTest::qWaitForWindowExposed(ventana.get()));
+    QVERIFY(esperarArranque(ventana.get()));
     QApplication::setActiveWindow(ventana.get());
 }
 

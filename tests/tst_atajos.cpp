@@ -1,6 +1,7 @@
 // The window's own keys through the real window and real key events: the table of keys,
 // the stepping keys, Back and Forward (keys and mouse buttons) across every route, typing
 // into the selector after Ctrl+G, the text size, and copying with citation.
+#include "arranque_completo.h"
 #include "casos_teclear_selector.h"
 #include "divisiones.h"
 #include "entradas.h"
@@ -105,6 +106,7 @@ void TstAtajos::init()
     ventana->show();
     ventana->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(ventana.get()));
+    QVERIFY(esperarArranque(ventana.get()));
     QCOMPARE(UnitM01::Articulo_Actual, 1);
 }
 

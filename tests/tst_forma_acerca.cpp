@@ -1,6 +1,7 @@
 // The About dialog through its real widgets: opening from the main window, activation,
 // the animation's frames, the refused closes, widening and closing, a second showing,
 // the link labels and hover colours.
+#include "arranque_completo.h"
 #include "enlaces_abiertos.h"
 #include "esponja.h"
 #include "esponja_esperada.h"
@@ -470,6 +471,7 @@ void TstFormaAcerca::aboutButton_hidesMainWindowAndBringsItBackUnchanged()
 {
     ventana->show();
     QVERIFY(QTest::qWaitForWindowExposed(ventana.get()));
+    QVERIFY(esperarArranque(ventana.get()));
     const auto boton = [this](const char *nombre) {
         return ventana->findChild<QPushButton *>(QString::fromLatin1(nombre));
     };
@@ -534,6 +536,7 @@ void TstFormaAcerca::minimised_comesBackSoAWindowIsAlwaysShown()
     QFETCH(int, ruta);
     ventana->show();
     QVERIFY(QTest::qWaitForWindowExposed(ventana.get()));
+    QVERIFY(esperarArranque(ventana.get()));
     Minimizada minimizada;
     dialogo->installEventFilter(&minimizada);
     bool devuelta = false, cerrado = false;

@@ -7,6 +7,7 @@
 // the selector and the tree selection agree with each other.
 //     MONO_SEMILLA=<seed> MONO_EVENTOS=<count> tst_mono
 // The seed is printed first; running again with it replays the same stream.
+#include "arranque_completo.h"
 #include "divisiones.h"
 #include "entradas.h"
 #include "forma_acerca.h"
@@ -151,6 +152,7 @@ void TstMono::initTestCase()
     acerca = std::make_unique<Forma_Acerca>();
     ventana->show();
     QVERIFY(QTest::qWaitForWindowExposed(ventana.get()));
+    QVERIFY(esperarArranque(ventana.get()));
     connect(hijo<RichTextView>("ColorMemo1"), &RichTextView::textChanged, this, [this] { ++mostrados; });
     // "0" keeps the selection the previous depth made until the next display, however pressed.
     if (auto *const cero = hijo<QAbstractButton>("Boton_0"))

@@ -3,6 +3,7 @@
 // the test reads what the reader sees. The walk: preamble, article 157 by Ctrl+G, a division
 // of the index tree, a word's entry on the "Referencias" page, back twice, the statistics
 // sorted by "Veces", the About dialog opened, widened, its links reached and closed.
+#include "arranque_completo.h"
 #include "enlaces_abiertos.h"
 #include "form1.h"
 #include "forma_acerca.h"
@@ -84,6 +85,7 @@ void TstRecorrido::walk_withoutTheMouse()
     form1.show();
     form1.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form1));
+    QVERIFY(esperarArranque(&form1));
     const auto hijo = [&form1](const char *nombre) { return form1.findChild<QWidget *>(QString::fromLatin1(nombre)); };
     auto *const rotulo = qobject_cast<QLabel *>(hijo("StaticText1"));
     auto *const arbol = qobject_cast<QTreeWidget *>(hijo("TreeView1"));

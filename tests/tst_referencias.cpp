@@ -1,5 +1,6 @@
 // The cross-reference page through the real window: typing a prefix, choosing a word
 // and an entry with the mouse, the arrow keys and type-to-search, and the page change.
+#include "arranque_completo.h"
 #include "entradas.h"
 #include "form1.h"
 #include "listaconbusqueda.h"
@@ -78,6 +79,7 @@ void TstReferencias::init()
     ventana->show();
     ventana->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(ventana.get()));
+    QVERIFY(esperarArranque(ventana.get()));
 }
 
 void TstReferencias::cleanup()

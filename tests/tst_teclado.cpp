@@ -1,6 +1,7 @@
 // Keyboard use of the main window: Tab visits every control in reading order, the
 // push buttons work with Space and Enter, and buttons that show only a picture carry
 // an accessible name.
+#include "arranque_completo.h"
 #include "casos_botones.h"
 #include "form1.h"
 #include "unitm01.h"
@@ -47,6 +48,7 @@ void TstTeclado::init()
     ventana = std::make_unique<Form1>();
     ventana->show();
     QVERIFY(QTest::qWaitForWindowExposed(ventana.get()));
+    QVERIFY(esperarArranque(ventana.get()));
     QApplication::setActiveWindow(ventana.get());
 }
 

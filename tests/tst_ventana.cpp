@@ -1,5 +1,6 @@
 // The main window's layout and chrome, read from the real window: bands, sizes, colours,
 // fonts, hints, hover colouring, hiding and showing the index pane, growing the window.
+#include "arranque_completo.h"
 #include "casos_botones.h"
 #include "form1.h"
 #include "recursos.h"
@@ -117,6 +118,7 @@ void TstVentana::init()
     ventana = std::make_unique<Form1>();
     ventana->show();
     QVERIFY(QTest::qWaitForWindowExposed(ventana.get()));
+    QVERIFY(esperarArranque(ventana.get()));
 }
 
 void TstVentana::cleanup()

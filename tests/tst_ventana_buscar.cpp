@@ -1,6 +1,7 @@
 // The whole-text search through the real windows: Ctrl+F, typing into the search window's
 // text box, Down and Enter on a result, F3 and Shift+F3 across entries, F3 over the
 // concordance word, and the window's text kept while it is closed.
+#include "arranque_completo.h"
 #include "busqueda_global.h"
 #include "form1.h"
 #include "richtextview.h"
@@ -75,6 +76,7 @@ void TstVentanaBuscar::init()
     ventana->show();
     ventana->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(ventana.get()));
+    QVERIFY(esperarArranque(ventana.get()));
 }
 
 void TstVentanaBuscar::cleanup()
