@@ -19,7 +19,6 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QLayout>
 #include <QLineEdit>
 #include <QLabel>
 #include <QPushButton>
@@ -285,14 +284,11 @@ void Form1::construirPaginas()
     setTabOrder(Edit1, ListBox1);
     setTabOrder(ListBox1, ListBox2);
     setTabOrder(ListBox2, ListView1);
-    // Children made inside a page already on screen are shown and laid out by hand.
-    for (QWidget *const pagina : {Pagina_Referencias, Tab_Estdisticas}) {
-        if (!pagina->isVisible())
-            continue;
-        for (QWidget *const hijo : pagina->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            hijo->show();
-        pagina->layout()->activate();
-    }
+    // Children made inside a page already on screen are shown by hand (showing them lays them out).
+    for (QWidget *const pagina : {Pagina_Referencias, Tab_Estdisticas})
+        if (pagina->isVisible())
+            for (QWidget *const hijo : pagina->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+                hijo->show();
 }
 
 Forma_Acerca *Form1::dialogoAcerca()
