@@ -1,10 +1,7 @@
 #pragma once
 
-#include <QFile>
 #include <QIcon>
 #include <QImage>
-#include <QImageReader>
-#include <QPixmap>
 #include <QString>
 
 // Paths of the compiled-in pictures. The menu buttons and spin arrows have "@2x" twins of twice the size.
@@ -26,30 +23,13 @@ inline constexpr char Cerrar[] = ":/boton_cerrar.png";
 inline constexpr char FlechaArriba[] = ":/flecha_arriba.png";
 inline constexpr char FlechaAbajo[] = ":/flecha_abajo.png";
 
-// The picture at a path above, read as PNG and nothing else: left to guess, Qt loads
-// every image plugin it has to ask each one about the file.
-inline QImage leer(const QString &ruta)
-{
-    QImageReader lector(ruta, "png");
-    lector.setAutoDetectImageFormat(false);
-    return lector.read();
-}
+// The picture at a path above, decoded from its PNG now: read as PNG and nothing else, since
+// left to guess, Qt loads every image plugin it has to ask each one about the file.
+QImage leer(const QString &ruta);
+QImage leer(const char *ruta);
 
-inline QImage leer(const char *ruta)
-{
-    return leer(QString::fromLatin1(ruta));
-}
-
-// The picture at a path above as an icon, with its "@2x" twin when it has one, so it
-// stays sharp at any screen density.
-inline QIcon imagen(const char *ruta)
-{
-    const QString sencilla = QString::fromLatin1(ruta);
-    QString doble = sencilla;
-    doble.insert(doble.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
-    QIcon icono(QPixmap::fromImage(leer(sencilla)));
-    if (QFile::exists(doble))
-        icono.addPixmap(QPixmap::fromImage(leer(doble)));
-    return icono;
-}
+// The picture at a path above as an icon, with its "@2x" twin when it has one, so it stays
+// sharp at any screen density. The button pictures come from pixel tables made at build
+// time: a window shows them without decoding anything.
+QIcon imagen(const char *ruta);
 } // namespace Recursos
