@@ -14,6 +14,9 @@ using namespace UnitM01;
 void Form1::setupIndice()
 {
     TreeView1->setIndentation(19);
+    // Every node is one line in one face: the first row's height serves for all, instead of
+    // each row laying out its heading to measure it.
+    TreeView1->setUniformRowHeights(true);
     TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TreeView1->setSelectionMode(QAbstractItemView::SingleSelection);
     TreeView1->setSelectionBehavior(QAbstractItemView::SelectRows);
