@@ -83,6 +83,8 @@ void Form1::Mostrar_Coincidencia(Posicion_Coincidencia posicion)
 
 void Form1::pasoConcordancia(bool adelante)
 {
+    if (!ListBox2)
+        return; // its page is not made yet, so no word has been chosen
     const int n = ListBox2->count();
     if (n == 0)
         return;

@@ -5,6 +5,7 @@
 // in the same Tab order; a page or the About dialog asked for before then is made at once.
 #include "arranque_completo.h"
 #include "form1.h"
+#include "form1_atajos.h"
 #include "forma_acerca.h"
 #include "unitm01.h"
 
@@ -214,6 +215,8 @@ private slots:
     void pageChosenBeforeItIsMade_opensMadeAndLaidOut_data();
     void pageChosenBeforeItIsMade_opensMadeAndLaidOut();
     void aboutButton_asTheFirstEvent_makesAndRunsTheOneDialog();
+    void windowKey_asTheFirstEvent_data();
+    void windowKey_asTheFirstEvent();
 };
 
 void TstArranque::init()
@@ -391,6 +394,36 @@ void TstArranque::aboutButton_asTheFirstEvent_makesAndRunsTheOneDialog()
     QVERIFY(ventana.isVisible());
     QCOMPARE(UnitM01::Articulo_Actual, 1);
     QCOMPARE(ventana.findChild<QLabel *>(u"StaticText1"_s)->text(), u"Preámbulo"_s);
+}
+
+void TstArranque::windowKey_asTheFirstEvent_data()
+{
+    QTest::addColumn<int>("tecla"); // QKeyCombination::toCombined()
+    for (const Atajo &a : Form1::Tabla_Atajos())
+        QTest::newRow(a.nombre) << a.tecla.toCombined();
+}
+
+// Every key of the window pressed before the rest of the window exists does what it does
+// with no pages behind it (F3 with no search and no word chosen does nothing), and the
+// start-up then finishes as always.
+void TstArranque::windowKey_asTheFirstEvent()
+{
+    QFETCH(int, tecla);
+    const QKeyCombination combinacion = QKeyCombination::fromCombined(tecla);
+    Form1 ventana;
+    bool hecho = false;
+    AlPrimerCuadro accion(&ventana, [&] {
+        QVERIFY(!ventana.findChild<QWidget *>(u"Edit1"_s));
+        QWidget *const foco = ventana.focusWidget() ? ventana.focusWidget() : &ventana;
+        QTest::keyClick(foco, combinacion.key(), combinacion.keyboardModifiers());
+        hecho = true;
+    });
+    ventana.show();
+    QApplication::setActiveWindow(&ventana);
+    QTRY_VERIFY(hecho);
+    QVERIFY(esperarArranque(&ventana));
+    QVERIFY(UnitM01::Articulo_Actual >= 1 && UnitM01::Articulo_Actual <= 371);
+    QCOMPARE(ventana.findChildren<QLineEdit *>(u"Edit1"_s).size(), 1);
 }
 
 QTEST_MAIN(TstArranque)
