@@ -9,10 +9,11 @@ class QLabel;
 class QTimer;
 class RichTextView;
 
-// The About dialog: created hidden at start and shown modally from the main window. It
-// opens narrow on a picture that assembles itself; its button widens it to show a note on
-// the source of the text and the contact rows, then closes it, the only way to close it.
-// The picture and the note, which most runs never show, are loaded on the first showing.
+// The About dialog: made hidden by the main window right after its first frame (or when first
+// asked for) and shown modally from it. It opens narrow on a picture that assembles itself;
+// its button widens it to show a note on the source of the text and the contact rows, then
+// closes it, the only way to close it. The picture and the note, which most runs never show,
+// are loaded on the first showing.
 class Forma_Acerca : public QDialog
 {
     Q_OBJECT
