@@ -13,6 +13,7 @@ Form1 &ventanaMostrada()
         auto *f = new Form1;
         f->show();
         QApplication::processEvents();
+        f->completarArranque(); // the window as the reader has it once start-up is over
         return f;
     }();
     return *v;

@@ -71,7 +71,7 @@ void Form1::closeEvent(QCloseEvent *event)
 void Form1::paintEvent(QPaintEvent *event)
 {
     QWidget::paintEvent(event);
-    // The first frame is being painted: the rest of the window follows as soon as it is out.
+    // Until the rest of the window is made, a frame being painted has it made right after.
     if (!Edit1 || !Forma_Acerca::Instancia() || estadisticasPendientes)
         QTimer::singleShot(0, this, &Form1::completarArranque);
 }
