@@ -12,6 +12,7 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QEventLoop>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,10 +21,9 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
 
-#include <algorithm>
 #include <functional>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -247,7 +247,7 @@ void TstArranque::firstFrame_showsOnlyWhatItPaints_restIsMadeBeforeTheLoopIdles(
                 return;
             arbolOcioso = arbol(&ventana);
             if (Forma_Acerca::Instancia())
-                arbolOcioso = (arbolOcioso + arbol(Forma_Acerca::Instancia()));
+                arbolOcioso += arbol(Forma_Acerca::Instancia());
             arbolOcioso.sort();
             tabOcioso = ordenTab(&ventana);
             if (const auto *lista = ventana.findChild<QTableView *>(u"ListView1"_s))
