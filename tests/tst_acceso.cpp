@@ -50,6 +50,19 @@ QTreeWidgetItem *nodoConTexto(QTreeWidget *arbol, const QString &texto)
     return hallados.isEmpty() ? nullptr : hallados.first();
 }
 
+// The About dialog shown and active, the keyboard on its arrow button; null if it did not appear.
+QPushButton *mostrarConFocoEnFlecha(Forma_Acerca &dialogo)
+{
+    dialogo.show();
+    if (!QTest::qWaitForWindowExposed(&dialogo))
+        return nullptr;
+    QApplication::setActiveWindow(&dialogo);
+    auto *const flecha = dialogo.findChild<QPushButton *>(QStringLiteral("Boton_Flecha"));
+    if (flecha)
+        flecha->setFocus(Qt::TabFocusReason);
+    return flecha;
+}
+
 } // namespace
 
 class TstAcceso : public QObject
@@ -321,11 +334,8 @@ void TstAcceso::about_tabReachesTheLinksAndEnterOrSpaceOpensThem()
     QFETCH(QString, enlace);
     QFETCH(QString, esquema);
     Forma_Acerca dialogo;
-    dialogo.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialogo));
-    QApplication::setActiveWindow(&dialogo);
-    auto *const flecha = dialogo.findChild<QPushButton *>(QStringLiteral("Boton_Flecha"));
-    flecha->setFocus(Qt::TabFocusReason);
+    QPushButton *const flecha = mostrarConFocoEnFlecha(dialogo);
+    QVERIFY(flecha);
     // Narrow, the links are hidden and Tab cannot reach them.
     QTest::keyClick(flecha, Qt::Key_Tab);
     QVERIFY(!qobject_cast<QLabel *>(QApplication::focusWidget()));
@@ -420,11 +430,8 @@ void TstAcceso::focusMark_framesEveryControlWithContrast()
 void TstAcceso::focusMark_framesTheAboutDialogsControls()
 {
     Forma_Acerca dialogo;
-    dialogo.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialogo));
-    QApplication::setActiveWindow(&dialogo);
-    auto *const flecha = dialogo.findChild<QPushButton *>(QStringLiteral("Boton_Flecha"));
-    flecha->setFocus(Qt::TabFocusReason);
+    QPushButton *const flecha = mostrarConFocoEnFlecha(dialogo);
+    QVERIFY(flecha);
     QTest::keyClick(flecha, Qt::Key_Space); // widens
     QStringList vistos;
     for (int i = 0; i < 6; ++i) {

@@ -174,6 +174,8 @@ private:
     // Formats of every character, for before/after comparisons.
     QList<QTextCharFormat> formatos() const;
     void enfocar();
+    // Gives the focus to otro, another window, so that the view is shown unfocused.
+    void desenfocar(QWidget &otro);
 
     std::unique_ptr<RichTextView> vista;
 };
@@ -233,6 +235,15 @@ void TstRichTextView::enfocar()
     vista->activateWindow();
     vista->setFocus();
     QTRY_VERIFY(vista->hasFocus());
+}
+
+void TstRichTextView::desenfocar(QWidget &otro)
+{
+    otro.setFocusPolicy(Qt::StrongFocus);
+    otro.show();
+    otro.activateWindow();
+    otro.setFocus();
+    QTRY_VERIFY(!vista->hasFocus());
 }
 
 void TstRichTextView::setLinesText_oneParagraphPerLine_data()
@@ -497,11 +508,7 @@ void TstRichTextView::selection_drawnOnlyWithFocus()
 {
     vista->SetLinesText(QStringLiteral("Texto de prueba con varias palabras"));
     QWidget otro;
-    otro.setFocusPolicy(Qt::StrongFocus);
-    otro.show();
-    otro.activateWindow();
-    otro.setFocus();
-    QTRY_VERIFY(!vista->hasFocus());
+    desenfocar(otro);
 
     vista->SetSelectionStart(0);
     vista->SetSelectionLength(0);
@@ -527,11 +534,7 @@ void TstRichTextView::selection_withoutFocusLeavesHighlightInSight()
 {
     vista->SetLinesText(QStringLiteral("Texto de prueba con varias palabras"));
     QWidget otro;
-    otro.setFocusPolicy(Qt::StrongFocus);
-    otro.show();
-    otro.activateWindow();
-    otro.setFocus();
-    QTRY_VERIFY(!vista->hasFocus());
+    desenfocar(otro);
 
     vista->SetSelectionStart(6);
     vista->SetSelectionLength(2);
