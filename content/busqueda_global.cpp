@@ -258,3 +258,54 @@ Posicion_Coincidencia pasoCoincidencia(const QList<Resultado_Busqueda> &resultad
     }
     return {};
 }
+
+Posicion_Coincidencia pasoDesdeEntrada(const QList<Resultado_Busqueda> &resultados, Posicion_Coincidencia actual,
+                                       int entradaEnPantalla, bool adelante)
+{
+    const int filas = int(resultados.size());
+    if (actual.fila >= 0 && actual.fila < filas && resultados[actual.fila].entrada == entradaEnPantalla)
+        return pasoCoincidencia(resultados, actual, adelante);
+    // The rows are in entry order: the first row at or after the entry on screen (the last one
+    // at or before it), else round to the other end.
+    int elegida = -1;
+    for (int f = 0; f < filas; ++f) {
+        if (resultados[f].tramos.isEmpty())
+            continue;
+        const int entrada = resultados[f].entrada;
+        if (adelante && entrada >= entradaEnPantalla) {
+            elegida = f;
+            break;
+        }
+        if (!adelante && entrada <= entradaEnPantalla)
+            elegida = f;
+    }
+    if (elegida < 0)
+        return pasoCoincidencia(resultados, {}, adelante);
+    return {elegida, adelante ? 0 : int(resultados[elegida].tramos.size()) - 1};
+}
+
+Pasaje_Coincidencia pasajeDe(QStringView texto, const QList<Tramo> &tramos, int tramo)
+{
+    if (tramo < 0 || tramo >= tramos.size())
+        return {};
+    const Tramo &elegido = tramos[tramo];
+    const qsizetype largo = texto.size();
+    if (elegido.inicio < 0 || elegido.largo <= 0 || elegido.inicio + elegido.largo > largo)
+        return {};
+    // From the line feed before the hit (or the text's start) to the one after it (or its end).
+    const qsizetype desde = elegido.inicio == 0 ? 0 : texto.lastIndexOf(u'\n', elegido.inicio - 1) + 1;
+    qsizetype hasta = texto.indexOf(u'\n', elegido.inicio + elegido.largo);
+    if (hasta < 0)
+        hasta = largo;
+    Pasaje_Coincidencia p;
+    p.texto = texto.sliced(desde, hasta - desde).toString();
+    for (int i = 0; i < tramos.size(); ++i) {
+        const Tramo &t = tramos[i];
+        if (t.inicio < desde || t.inicio + t.largo > hasta)
+            continue;
+        if (i == tramo)
+            p.actual = int(p.tramos.size());
+        p.tramos.append({int(t.inicio - desde), t.largo});
+    }
+    return p;
+}

@@ -49,6 +49,16 @@ struct Contexto_Coincidencia {
 };
 Contexto_Coincidencia contextoDe(QStringView texto, Tramo tramo, int ancho = 80);
 
+// The paragraph (or paragraphs) of an entry's text holding one of its hits, with every hit
+// that falls inside it placed in the passage; actual is the index of the chosen hit among
+// them, -1 when tramo is not one of the hits. Line feeds inside stay as they are.
+struct Pasaje_Coincidencia {
+    QString texto;
+    QList<Tramo> tramos;
+    int actual = -1;
+};
+Pasaje_Coincidencia pasajeDe(QStringView texto, const QList<Tramo> &tramos, int tramo);
+
 // A place among the hits of a result list: row and hit within it; -1 for none.
 struct Posicion_Coincidencia {
     int fila = -1;
@@ -61,3 +71,10 @@ struct Posicion_Coincidencia {
 // or one outside the list, the first hit (the last one). None for an empty list.
 Posicion_Coincidencia pasoCoincidencia(const QList<Resultado_Busqueda> &resultados, Posicion_Coincidencia actual,
                                        bool adelante);
+
+// F3 and Shift+F3 as a browser's find counts them, from where the reader is: from the current
+// hit when it stands in the entry on screen (pasoCoincidencia); otherwise forward to the first
+// hit of that entry or of the next entry holding one, backward to the last hit of that entry or
+// of the previous one, wrapping at the ends. None for an empty list.
+Posicion_Coincidencia pasoDesdeEntrada(const QList<Resultado_Busqueda> &resultados, Posicion_Coincidencia actual,
+                                       int entradaEnPantalla, bool adelante);

@@ -1,5 +1,7 @@
 #include "cita.h"
 
+#include "divisiones.h"
+#include "enmiendas.h"
 #include "entradas.h"
 
 namespace {
@@ -57,12 +59,24 @@ QString Cita_Entrada(int entrada)
     return {};
 }
 
+QStringList Encabezados_Cita(int entrada)
+{
+    QStringList encabezados;
+    for (const Division_Encontrada &d : {Buscar_Titulo(entrada), Buscar_Capitulo(entrada), Buscar_Seccion(entrada)}) {
+        if (d.registro > 0)
+            encabezados.append(Divisiones[size_t(d.registro)].Titulo.trimmed().toString());
+    }
+    return encabezados;
+}
+
 QString Texto_Con_Cita(const QString &pasaje, int entrada, const QStringList &encabezados)
 {
     QString texto = lineas(pasaje) + QStringLiteral("\n\n") + lineaCita(entrada);
     const QString encabezado = lineaEncabezados(encabezados);
     if (!encabezado.isEmpty())
         texto += QLatin1Char('\n') + encabezado;
+    if (const QString nota = Nota_Enmienda(entrada); !nota.isEmpty())
+        texto += QLatin1Char('\n') + nota;
     return texto;
 }
 
@@ -75,5 +89,7 @@ QString Html_Con_Cita(const QString &pasaje, int entrada, const QStringList &enc
     const QString encabezado = lineaEncabezados(encabezados);
     if (!encabezado.isEmpty())
         html += QStringLiteral("<br>") + encabezado.toHtmlEscaped();
+    if (const QString nota = Nota_Enmienda(entrada); !nota.isEmpty())
+        html += QStringLiteral("<br>") + nota.toHtmlEscaped();
     return html + QStringLiteral("</p>");
 }

@@ -1,7 +1,9 @@
 #include "form1.h"
 
 #include "apariencia.h"
+#include "crear.h"
 #include "divisiones.h"
+#include "enmiendas.h"
 #include "entradas.h"
 #include "forma_acerca.h"
 #include "listaconbusqueda.h"
@@ -27,6 +29,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
+#include <QVBoxLayout>
 
 using namespace UnitM01;
 
@@ -175,6 +178,7 @@ void Form1::Mostrar_Articulo()
     Seccion_Actual = seccion.registro;
 
     Seleccionar_Nodo();
+    Mostrar_Aviso_Enmienda();
     anunciarEntrada();
 
     if (Resaltar_Palabra) {
@@ -201,6 +205,27 @@ void Form1::Mostrar_Articulo()
     Resaltar_Tramos.clear();
 }
 
+void Form1::Mostrar_Aviso_Enmienda()
+{
+    const QString nota = Nota_Enmienda(Articulo_Actual);
+    if (nota.isEmpty()) {
+        if (Aviso_Enmienda)
+            Aviso_Enmienda->hide();
+        return;
+    }
+    if (!Aviso_Enmienda) {
+        Aviso_Enmienda = crear<QLabel>(Panel1, "Aviso_Enmienda");
+        Aviso_Enmienda->setWordWrap(true);
+        Aviso_Enmienda->setMargin(4);
+        Aviso_Enmienda->setFont(Apariencia::fuente(8, true));
+        Apariencia::colorear(Aviso_Enmienda, QColor(255, 255, 204), Qt::black);
+        Aviso_Enmienda->setFrameStyle(QFrame::Box | QFrame::Plain);
+        static_cast<QVBoxLayout *>(Panel1->layout())->insertWidget(1, Aviso_Enmienda);
+    }
+    Aviso_Enmienda->setText(nota);
+    Aviso_Enmienda->show();
+}
+
 void Form1::Resaltar_Tramo(int inicio, int largo)
 {
     ColorMemo1->SetSelectionStart(inicio);
@@ -217,6 +242,8 @@ void Form1::anunciarEntrada()
     for (const QLabel *tira : {StaticText5, StaticText6, StaticText7})
         if (const QString cabecera = tira->text().trimmed(); !cabecera.isEmpty())
             partes << cabecera;
+    if (const QString nota = Nota_Enmienda(Articulo_Actual); !nota.isEmpty())
+        partes << nota;
     const QString nombre = partes.join(QStringLiteral(", "));
     if (ColorMemo1->accessibleName() == nombre) {
         QAccessibleEvent cambio(ColorMemo1, QAccessible::NameChanged);

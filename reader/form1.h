@@ -235,4 +235,8 @@ private:
     QFrame *Panel1 = nullptr;
     QLabel *StaticText1 = nullptr;
     RichTextView *ColorMemo1 = nullptr;
+    // The note on an article amended since 1999, between the caption strip and the text;
+    // made when first needed and hidden on every other entry.
+    QLabel *Aviso_Enmienda = nullptr;
+    void Mostrar_Aviso_Enmienda();
 };

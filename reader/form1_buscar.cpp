@@ -9,6 +9,7 @@
 #include "ventanabuscar.h"
 
 #include <QAction>
+#include <QFrame>
 
 using namespace UnitM01;
 
@@ -26,7 +27,8 @@ void Form1::Atajo_Buscar_Triggered()
         connect(Ventana_Buscar, &VentanaBuscar::resultadosCambiados, this,
                 &Form1::Ventana_BuscarResultadosCambiados);
     }
-    Ventana_Buscar->mostrar();
+    // The text column: the caption strip and the text view.
+    Ventana_Buscar->mostrar(QRect(Panel1->mapToGlobal(QPoint(0, 0)), Panel1->size()));
 }
 
 void Form1::Atajo_Buscar_Siguiente_Triggered()
@@ -53,11 +55,13 @@ void Form1::Ventana_BuscarResultadosCambiados()
 
 void Form1::pasoBusqueda(bool adelante)
 {
-    if (!Ventana_Buscar || Ventana_Buscar->resultados().isEmpty()) {
+    // The concordance word's entries only while the search box is empty: a query that
+    // finds nothing steps nowhere.
+    if (!Ventana_Buscar || Ventana_Buscar->consultaVacia()) {
         pasoConcordancia(adelante);
         return;
     }
-    Mostrar_Coincidencia(pasoCoincidencia(Ventana_Buscar->resultados(), Coincidencia_Actual, adelante));
+    Mostrar_Coincidencia(pasoDesdeEntrada(Ventana_Buscar->resultados(), Coincidencia_Actual, Articulo_Actual, adelante));
 }
 
 void Form1::Mostrar_Coincidencia(Posicion_Coincidencia posicion)
@@ -78,7 +82,9 @@ void Form1::Mostrar_Coincidencia(Posicion_Coincidencia posicion)
     const Tramo &t = r.tramos[posicion.tramo];
     ColorMemo1->SetSelectionStart(t.inicio);
     ColorMemo1->SetSelectionLength(t.largo);
+    ColorMemo1->MarcarActual(t.inicio, t.largo);
     Ventana_Buscar->marcarFila(posicion.fila);
+    Ventana_Buscar->mostrarCoincidencia(r.entrada, r.tramos, posicion.tramo);
 }
 
 void Form1::pasoConcordancia(bool adelante)

@@ -12,7 +12,6 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMimeData>
-#include <QTextCursor>
 
 using namespace UnitM01;
 
@@ -49,9 +48,10 @@ void Form1::Copiar_Con_Cita()
 {
     if (Articulo_Actual < 1)
         return;
-    const QTextCursor cursor = ColorMemo1->textCursor();
-    const QString pasaje = cursor.hasSelection() ? cursor.selectedText() : Texto_Entrada(Articulo_Actual);
-    const QStringList encabezados{StaticText5->text(), StaticText6->text(), StaticText7->text()};
+    // The selection only when the reader sees it; otherwise the entry on screen.
+    const QString pasaje = ColorMemo1->seleccionVisible() ? ColorMemo1->textCursor().selectedText()
+                                                          : Texto_Entrada(Articulo_Actual);
+    const QStringList encabezados = Encabezados_Cita(Articulo_Actual);
     auto *const datos = new QMimeData;
     datos->setText(Texto_Con_Cita(pasaje, Articulo_Actual, encabezados));
     datos->setHtml(Html_Con_Cita(pasaje, Articulo_Actual, encabezados));

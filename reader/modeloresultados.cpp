@@ -1,9 +1,22 @@
 #include "modeloresultados.h"
 
+#include "cita.h"
 #include "delegadoresaltado.h"
+#include "enmiendas.h"
 #include "entradas.h"
 
 #include <QPoint>
+
+namespace {
+
+// The entry's full name; an article amended since 1999 is marked.
+QString rotuloFila(int entrada)
+{
+    const QString nombre = Cita_Entrada(entrada);
+    return Entrada_Enmendada(entrada) ? nombre + QStringLiteral(" (enmendado)") : nombre;
+}
+
+} // namespace
 
 ModeloResultados::ModeloResultados(QObject *parent)
     : QAbstractTableModel(parent)
@@ -20,7 +33,7 @@ void ModeloResultados::setResultados(QList<Resultado_Busqueda> resultados)
     for (const Resultado_Busqueda &r : resultados_) {
         const int n = int(r.tramos.size());
         total_ += n;
-        filas_.append({r.entrada, Rotulo_Articulo(r.entrada), n,
+        filas_.append({r.entrada, rotuloFila(r.entrada), n,
                        n > 0 ? contextoDe(Texto_Entrada(r.entrada), r.tramos.first()) : Contexto_Coincidencia{}});
     }
     endResetModel();
@@ -57,6 +70,8 @@ QVariant ModeloResultados::data(const QModelIndex &index, int role) const
     }
     if (role == DelegadoResaltado::RolTramo && index.column() == ColumnaContexto)
         return QPoint(f.contexto.inicio, f.contexto.largo);
+    if (role == Qt::ToolTipRole && index.column() == ColumnaEntrada && Entrada_Enmendada(f.entrada))
+        return Nota_Enmienda(f.entrada);
     if (role == Qt::TextAlignmentRole && index.column() == ColumnaCoincidencias)
         return int(Qt::AlignRight | Qt::AlignVCenter);
     return {};

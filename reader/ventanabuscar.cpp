@@ -1,9 +1,13 @@
 #include "ventanabuscar.h"
 
 #include "apariencia.h"
+#include "cita.h"
+#include "colocacion_buscar.h"
 #include "crear.h"
 #include "delegadoresaltado.h"
+#include "entradas.h"
 #include "modeloresultados.h"
+#include "richtextview.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -28,6 +32,8 @@ VentanaBuscar::VentanaBuscar(QWidget *parent)
     , Cuenta_Buscar(crear<QLabel>(this, "Cuenta_Buscar"))
     , Lista_Resultados(crear<QTableView>(this, "Lista_Resultados"))
     , Modelo_Resultados(new ModeloResultados(this))
+    , Rotulo_Vista(crear<QLabel>(this, "Rotulo_Vista"))
+    , Vista_Previa(crear<RichTextView>(this, "Vista_Previa"))
 {
     setObjectName(QStringLiteral("VentanaBuscar"));
     setWindowTitle(QStringLiteral("Buscar en la Constitución"));
@@ -52,9 +58,19 @@ VentanaBuscar::VentanaBuscar(QWidget *parent)
     Lista_Resultados->verticalHeader()->setDefaultSectionSize(Lista_Resultados->fontMetrics().height() + 4);
     Lista_Resultados->horizontalHeader()->setHighlightSections(false);
     Lista_Resultados->horizontalHeader()->setStretchLastSection(true);
-    Lista_Resultados->setColumnWidth(ModeloResultados::ColumnaEntrada, 100);
+    // Wide enough for the longest name.
+    Lista_Resultados->setColumnWidth(
+        ModeloResultados::ColumnaEntrada,
+        Lista_Resultados->fontMetrics().horizontalAdvance(QStringLiteral("Disposición Transitoria Decimoctava")) + 12);
     Lista_Resultados->setColumnWidth(ModeloResultados::ColumnaCoincidencias, 45);
     Apariencia::colorear(Lista_Resultados, Apariencia::CieloAzul, Qt::black);
+
+    Rotulo_Vista->setFont(Apariencia::fuente(8, true));
+    Vista_Previa->setAccessibleName(QStringLiteral("La coincidencia en su párrafo"));
+    Vista_Previa->setFont(Apariencia::fuente(8));
+    Apariencia::colorear(Vista_Previa, Apariencia::CieloAzul, Apariencia::Granate);
+    Vista_Previa->setFixedHeight(Vista_Previa->fontMetrics().lineSpacing() * 5 + 2 * Vista_Previa->frameWidth() + 8);
+    Vista_Previa->ClearText();
 
     auto *const columna = new QVBoxLayout(this);
     columna->setContentsMargins(5, 5, 5, 5);
@@ -62,7 +78,11 @@ VentanaBuscar::VentanaBuscar(QWidget *parent)
     columna->addWidget(Texto_Buscar);
     columna->addWidget(Cuenta_Buscar);
     columna->addWidget(Lista_Resultados, 1);
-    resize(560, 360);
+    columna->addWidget(Rotulo_Vista);
+    columna->addWidget(Vista_Previa);
+    resize(560, 420);
+    setMinimumSize(240, 200);
+    Cuenta_Buscar->setText(textoCuenta(0, 0, {}));
 
     connect(Texto_Buscar, &QLineEdit::textChanged, this, &VentanaBuscar::Texto_BuscarChange);
     connect(Lista_Resultados, &QAbstractItemView::clicked, this, &VentanaBuscar::Lista_ResultadosClick);
@@ -75,10 +95,12 @@ const QList<Resultado_Busqueda> &VentanaBuscar::resultados() const
     return Modelo_Resultados->resultados();
 }
 
-QString VentanaBuscar::textoCuenta(int coincidencias, int entradas, bool hayConsulta)
+QString VentanaBuscar::textoCuenta(int coincidencias, int entradas, QStringView consulta)
 {
-    if (!hayConsulta)
-        return {};
+    if (consulta.isEmpty())
+        return QStringLiteral("Escriba las palabras que busca");
+    if (palabrasConsulta(consulta).isEmpty())
+        return QStringLiteral("Sin coincidencias: escriba letras o números");
     if (coincidencias == 0)
         return QStringLiteral("Sin coincidencias");
     return contar(coincidencias, "coincidencia", "coincidencias") + QStringLiteral(" en ")
@@ -89,8 +111,9 @@ void VentanaBuscar::Texto_BuscarChange()
 {
     const QString consulta = Texto_Buscar->text();
     Modelo_Resultados->setResultados(Buscar_En_Textos(consulta));
-    Cuenta_Buscar->setText(textoCuenta(Modelo_Resultados->totalCoincidencias(), Modelo_Resultados->rowCount(),
-                                       !palabrasConsulta(consulta).isEmpty()));
+    Cuenta_Buscar->setText(textoCuenta(Modelo_Resultados->totalCoincidencias(), Modelo_Resultados->rowCount(), consulta));
+    Rotulo_Vista->clear();
+    Vista_Previa->ClearText();
     emit resultadosCambiados();
 }
 
@@ -138,11 +161,39 @@ bool VentanaBuscar::eventFilter(QObject *objeto, QEvent *evento)
     return QDialog::eventFilter(objeto, evento);
 }
 
-void VentanaBuscar::mostrar()
+bool VentanaBuscar::consultaVacia() const
+{
+    return Texto_Buscar->text().isEmpty();
+}
+
+void VentanaBuscar::mostrarCoincidencia(int entrada, const QList<Tramo> &tramos, int tramo)
+{
+    const Pasaje_Coincidencia pasaje = pasajeDe(Texto_Entrada(entrada), tramos, tramo);
+    Rotulo_Vista->setText(Cita_Entrada(entrada));
+    Vista_Previa->ClearText();
+    Vista_Previa->SetLinesText(pasaje.texto);
+    for (const Tramo &t : pasaje.tramos) {
+        Vista_Previa->SetSelectionStart(t.inicio);
+        Vista_Previa->SetSelectionLength(t.largo);
+        Vista_Previa->SetSelectionBold(true);
+        Vista_Previa->HighlightSelection(Apariencia::Amarillo);
+    }
+    if (pasaje.actual < 0)
+        return;
+    const Tramo &actual = pasaje.tramos[pasaje.actual];
+    Vista_Previa->MarcarActual(actual.inicio, actual.largo);
+    // The hit's end, then its start, into sight.
+    Vista_Previa->SetSelectionStart(actual.inicio + actual.largo);
+    Vista_Previa->SetSelectionLength(0);
+    Vista_Previa->SetSelectionStart(actual.inicio);
+    Vista_Previa->SetSelectionLength(0);
+}
+
+void VentanaBuscar::mostrar(const QRect &texto)
 {
     if (!colocada && parentWidget()) {
         colocada = true;
-        colocarJuntoA(parentWidget()->window());
+        colocarFueraDe(parentWidget()->window(), texto);
     }
     show();
     raise();
@@ -151,18 +202,20 @@ void VentanaBuscar::mostrar()
     Texto_Buscar->selectAll();
 }
 
-void VentanaBuscar::colocarJuntoA(const QWidget *principal)
+void VentanaBuscar::colocarFueraDe(const QWidget *principal, const QRect &texto)
 {
-    // To the right of the main window, else to its left, else where it falls.
-    const QRect marco = principal->frameGeometry();
     const QScreen *const pantalla = principal->screen();
-    const QRect libre = pantalla ? pantalla->availableGeometry() : QRect();
+    if (!pantalla)
+        return;
     // Not shown yet, this window has no frame: take the main window's.
-    const int ancho = width() + marco.width() - principal->width();
-    QPoint donde(marco.right() + 1, marco.top());
-    if (libre.isValid() && donde.x() + ancho > libre.right() + 1)
-        donde.setX(marco.left() - ancho);
-    if (libre.isValid() && donde.x() < libre.left())
-        donde.setX(qMax(libre.left(), libre.right() + 1 - ancho));
-    move(donde);
+    const QRect marcoPrincipal = principal->frameGeometry();
+    const QMargins marco(principal->geometry().left() - marcoPrincipal.left(),
+                         principal->geometry().top() - marcoPrincipal.top(),
+                         marcoPrincipal.right() - principal->geometry().right(),
+                         marcoPrincipal.bottom() - principal->geometry().bottom());
+    const QSize conMarco(marco.left() + marco.right(), marco.top() + marco.bottom());
+    const QRect donde = colocarVentanaBuscar(pantalla->availableGeometry(), marcoPrincipal, texto, size() + conMarco,
+                                             minimumSize() + conMarco);
+    resize(donde.size() - conMarco);
+    move(donde.topLeft());
 }

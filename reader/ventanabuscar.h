@@ -8,11 +8,15 @@ class QLabel;
 class QLineEdit;
 class QTableView;
 class ModeloResultados;
+class RichTextView;
 
 // The whole-text search window "Buscar en la Constitución": a text box, the count of hits
 // and a list of the entries holding the phrase, refreshed on every keystroke. Down moves
 // from the text box into the list; Enter or a click on a row asks for that result
-// (resultadoElegido). Escape closes it; closing hides it, keeping its text and results.
+// (resultadoElegido). Below the list, the hit shown in the main window in its paragraph, the
+// hits bold on yellow and the current one dark orange, so that it can be read wherever the
+// window system puts this window. Escape closes it; closing hides it, keeping its text and
+// results.
 class VentanaBuscar final : public QDialog
 {
     Q_OBJECT
@@ -24,11 +28,17 @@ public:
     const QList<Resultado_Busqueda> &resultados() const;
     // Makes the row current in the list without asking for it (F3 moving between entries).
     void marcarFila(int fila);
-    // Shows the window beside the main window (the first time), in front, the text box focused.
-    void mostrar();
+    // The hit of the entry's hits shown in the main window, in its paragraph.
+    void mostrarCoincidencia(int entrada, const QList<Tramo> &tramos, int tramo);
+    // Whether the text box is empty (not even a space typed).
+    bool consultaVacia() const;
+    // Shows the window in front, the text box focused. The first time it is placed where it
+    // covers none of texto, the main window's text column (in screen coordinates).
+    void mostrar(const QRect &texto);
 
-    // The count line: "N coincidencias en M entradas", "Sin coincidencias", or empty for no query.
-    static QString textoCuenta(int coincidencias, int entradas, bool hayConsulta);
+    // The count line: "N coincidencias en M entradas", "Sin coincidencias", and what to type
+    // for an empty box or one without letters or digits.
+    static QString textoCuenta(int coincidencias, int entradas, QStringView consulta);
 
 signals:
     void resultadoElegido(int fila);
@@ -40,11 +50,13 @@ protected:
 private:
     void Texto_BuscarChange();
     void Lista_ResultadosClick();
-    void colocarJuntoA(const QWidget *principal);
+    void colocarFueraDe(const QWidget *principal, const QRect &texto);
 
     QLineEdit *const Texto_Buscar;
     QLabel *const Cuenta_Buscar;
     QTableView *const Lista_Resultados;
     ModeloResultados *const Modelo_Resultados;
+    QLabel *const Rotulo_Vista;
+    RichTextView *const Vista_Previa;
     bool colocada = false;
 };

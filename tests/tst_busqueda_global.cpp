@@ -76,6 +76,8 @@ private slots:
     void contexto_placesHitInOneLine();
     void paso_data();
     void paso();
+    void pasoDesdeEntrada_data();
+    void pasoDesdeEntrada();
 };
 
 void TstBusquedaGlobal::textos_matchIndependentScan_data()
@@ -229,6 +231,47 @@ void TstBusquedaGlobal::paso()
     QCOMPARE(pasoCoincidencia({}, {fila, tramo}, adelante), Posicion_Coincidencia{});
     // One row of one hit: every step comes back to it.
     QCOMPARE(pasoCoincidencia({{4, {{2, 3}}}}, {0, 0}, adelante), (Posicion_Coincidencia{0, 0}));
+}
+
+void TstBusquedaGlobal::pasoDesdeEntrada_data()
+{
+    QTest::addColumn<bool>("adelante");
+    QTest::addColumn<int>("fila");
+    QTest::addColumn<int>("tramo");
+    QTest::addColumn<int>("enPantalla");
+    QTest::addColumn<int>("filaEsperada");
+    QTest::addColumn<int>("tramoEsperado");
+    // Entries 2, 7 and 9 hold 2, 1 and 3 hits.
+    QTest::newRow("current hit on screen: the next one") << true << 0 << 0 << 2 << 0 << 1;
+    QTest::newRow("current hit on screen: past its entry") << true << 0 << 1 << 2 << 1 << 0;
+    QTest::newRow("current hit on screen: back") << false << 2 << 1 << 9 << 2 << 0;
+    QTest::newRow("moved on, forward: next entry with hits") << true << 0 << 1 << 5 << 1 << 0;
+    QTest::newRow("moved on, back: previous entry with hits") << false << 2 << 0 << 8 << 1 << 0;
+    QTest::newRow("moved to an entry with hits: its first") << true << 0 << 0 << 9 << 2 << 0;
+    QTest::newRow("moved to an entry with hits, back: its last") << false << 0 << 0 << 9 << 2 << 2;
+    QTest::newRow("after the last entry, forward wraps") << true << 1 << 0 << 300 << 0 << 0;
+    QTest::newRow("before the first entry, back wraps") << false << 1 << 0 << 1 << 2 << 2;
+    QTest::newRow("no hit yet, forward from the preamble") << true << -1 << -1 << 1 << 0 << 0;
+    QTest::newRow("no hit yet, back from entry 8") << false << -1 << -1 << 8 << 1 << 0;
+    QTest::newRow("current hit elsewhere, on screen between") << true << 2 << 2 << 3 << 1 << 0;
+}
+
+void TstBusquedaGlobal::pasoDesdeEntrada()
+{
+    QFETCH(bool, adelante);
+    QFETCH(int, fila);
+    QFETCH(int, tramo);
+    QFETCH(int, enPantalla);
+    QFETCH(int, filaEsperada);
+    QFETCH(int, tramoEsperado);
+    const QList<Resultado_Busqueda> r = {
+        {2, {{0, 1}, {5, 1}}},
+        {7, {{3, 1}}},
+        {9, {{1, 1}, {4, 1}, {8, 1}}},
+    };
+    QCOMPARE(::pasoDesdeEntrada(r, {fila, tramo}, enPantalla, adelante),
+             (Posicion_Coincidencia{filaEsperada, tramoEsperado}));
+    QCOMPARE(::pasoDesdeEntrada({}, {fila, tramo}, enPantalla, adelante), Posicion_Coincidencia{});
 }
 
 QTEST_APPLESS_MAIN(TstBusquedaGlobal)

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
@@ -20,10 +21,38 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTimer>
 
 #include <memory>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+const QColor Amarillo(255, 255, 0);
+const QColor NaranjaOscuro(255, 140, 0);
+
+// How many pixels of that colour the view shows.
+int pixeles(const QImage &imagen, const QColor &color)
+{
+    int n = 0;
+    for (int y = 0; y < imagen.height(); ++y)
+        for (int x = 0; x < imagen.width(); ++x)
+            n += QColor(imagen.pixel(x, y)) == color;
+    return n;
+}
+
+QImage vista(const RichTextView *memo)
+{
+    return memo->viewport()->grab().toImage();
+}
+
+int pixeles(const RichTextView *memo, const QColor &color)
+{
+    return pixeles(vista(memo), color);
+}
+
+} // namespace
 
 class TstVentanaBuscar : public QObject
 {
@@ -44,6 +73,12 @@ private slots:
     void f3_withoutResults_stepsConcordanceEntries();
     void closeAndReopen_keepsTextAndResults();
     void pastedMegabyte_givesNoResults();
+    void f3_countsFromTheEntryOnScreen();
+    void f3_currentHitSeenWithoutFocus();
+    void f3_queryWithoutWords_stepsNowhere();
+    void rows_nameProvisionsFullyAndMarkAmendments();
+    void amendedArticle_showsNoteOnlyThere();
+    void copyWithCitation_copiesOnlyWhatIsSeen();
 
 private:
     VentanaBuscar *abrir() const;
@@ -66,6 +101,15 @@ private:
         return {c.selectionStart(), c.selectionEnd() - c.selectionStart()};
     }
     void verificarEnCoincidencia(const Resultado_Busqueda &r, int tramo) const;
+    // Ctrl+G, the article's digits and Enter, wherever the keyboard is in the main window.
+    void irAlArticulo(const QString &digitos) const
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::ControlModifier);
+        for (const QChar c : digitos)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(Qt::Key_0 + c.digitValue()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    QString rotulo() const { return ventana->findChild<QLabel *>(u"StaticText1"_s)->text(); }
 
     std::unique_ptr<Form1> ventana;
 };
@@ -145,11 +189,15 @@ void TstVentanaBuscar::ctrlF_opensWindowBesideMainWindow()
     QVERIFY(!b->isModal());
     QCOMPARE(b->windowTitle(), u"Buscar en la Constitución"_s);
     QVERIFY(texto()->hasFocus());
-    QVERIFY(cuenta()->text().isEmpty());
+    QCOMPARE(cuenta()->text(), u"Escriba las palabras que busca"_s);
     QCOMPARE(lista()->model()->rowCount(), 0);
-    // Beside the main window, at its height, on the screen.
+    // At the main window's height, on the screen, clear of the caption strip and the text.
     QCOMPARE(b->frameGeometry().top(), ventana->frameGeometry().top());
     QVERIFY(b->screen()->availableGeometry().contains(b->frameGeometry()));
+    for (const char *nombre : {"StaticText1", "ColorMemo1"}) {
+        const QWidget *const w = ventana->findChild<QWidget *>(QLatin1String(nombre));
+        QVERIFY(!b->frameGeometry().intersects(QRect(w->mapToGlobal(QPoint()), w->size())));
+    }
 }
 
 void TstVentanaBuscar::typing_updatesCount_data()
@@ -163,7 +211,9 @@ void TstVentanaBuscar::typing_updatesCount_data()
     QTest::newRow("plural") << u"derechos humanos"_s << u"%1 coincidencias en %2 entradas"_s.arg(n).arg(dh.size());
     QTest::newRow("singular") << u"bilingüe"_s << u"1 coincidencia en 1 entrada"_s;
     QTest::newRow("none") << u"nino"_s << u"Sin coincidencias"_s;
-    QTest::newRow("no letter or digit") << u"., ;"_s << QString();
+    QTest::newRow("no letter or digit") << u"., ;"_s << u"Sin coincidencias: escriba letras o números"_s;
+    QTest::newRow("question marks") << u"¿?"_s << u"Sin coincidencias: escriba letras o números"_s;
+    QTest::newRow("spaces") << u"   "_s << u"Sin coincidencias: escriba letras o números"_s;
 }
 
 void TstVentanaBuscar::typing_updatesCount()
@@ -173,10 +223,10 @@ void TstVentanaBuscar::typing_updatesCount()
     buscar(consulta);
     QCOMPARE(cuenta()->text(), esperada);
     QCOMPARE(lista()->model()->rowCount(), Buscar_En_Textos(consulta).size());
-    // Deleting every character empties the list and the count again.
+    // Deleting every character empties the list, and the count says what to type.
     for (qsizetype i = 0; i < consulta.size(); ++i)
         QTest::keyClick(texto(), Qt::Key_Backspace);
-    QVERIFY(cuenta()->text().isEmpty());
+    QCOMPARE(cuenta()->text(), u"Escriba las palabras que busca"_s);
     QCOMPARE(lista()->model()->rowCount(), 0);
 }
 
@@ -232,14 +282,10 @@ void TstVentanaBuscar::clickOnRow_showsThatEntry()
     const QModelIndex i = lista()->model()->index(4, 2);
     QTest::mouseClick(lista()->viewport(), Qt::LeftButton, {}, lista()->visualRect(i).center());
     verificarEnCoincidencia(r[4], 0);
-    // On screen too, although the selected hit is in a window without the focus.
-    const QImage imagen = memo()->viewport()->grab().toImage();
-    int amarillos = 0;
-    for (int y = 0; y < imagen.height(); ++y)
-        for (int x = 0; x < imagen.width(); ++x)
-            amarillos += QColor(imagen.pixel(x, y)) == QColor(255, 255, 0);
+    // On screen too, although the selected hit is in a window without the focus: the one hit
+    // of that entry is the current one, dark orange.
     QVERIFY(!memo()->hasFocus());
-    QVERIFY(amarillos > 100);
+    QVERIFY(pixeles(memo(), QColor(255, 140, 0)) > 100);
 }
 
 void TstVentanaBuscar::f3_stepsHitsAcrossEntriesAndWraps()
@@ -357,6 +403,206 @@ void TstVentanaBuscar::pastedMegabyte_givesNoResults()
     QApplication::clipboard()->setText(u"dere\x01\x02chos"_s);
     QTest::keyClick(texto(), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(cuenta()->text(), u"Sin coincidencias"_s);
+}
+
+void TstVentanaBuscar::f3_countsFromTheEntryOnScreen()
+{
+    buscar(u"derechos humanos"_s);
+    QTest::keyClick(texto(), Qt::Key_Return);
+    QCOMPARE(rotulo(), u"Preámbulo"_s);
+    activarPrincipal();
+    // Moved elsewhere, F3 goes to the first hit after the entry on screen, Shift+F3 to the
+    // last one before it.
+    irAlArticulo(u"100"_s);
+    QCOMPARE(rotulo(), u"Artículo 100"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
+    QCOMPARE(rotulo(), u"Artículo 132"_s);
+    QCOMPARE(memo()->textCursor().selectedText().toLower(), u"derechos humanos"_s);
+    irAlArticulo(u"100"_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3, Qt::ShiftModifier);
+    QCOMPARE(rotulo(), u"Artículo 74"_s);
+    // From the last entry F3 goes round to the first one holding the phrase.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End, Qt::AltModifier);
+    QCOMPARE(rotulo(), u"Única."_s);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
+    QCOMPARE(rotulo(), u"Preámbulo"_s);
+    QCOMPARE(UnitM01::Articulo_Actual, 1);
+    // Within the entry it steps hit by hit from the current one.
+    const Resultado_Busqueda preambulo = buscador()->resultados().first();
+    verificarEnCoincidencia(preambulo, 0);
+}
+
+void TstVentanaBuscar::f3_currentHitSeenWithoutFocus()
+{
+    // The first entry holding it, article 29, holds the phrase twice; the keyboard stays in
+    // the search window.
+    buscar(u"derechos humanos y"_s);
+    const QList<Resultado_Busqueda> r = buscador()->resultados();
+    QCOMPARE(r[0].tramos.size(), 2);
+    QTest::keyClick(texto(), Qt::Key_Return);
+    verificarEnCoincidencia(r[0], 0);
+    QVERIFY(texto()->hasFocus());
+    const QImage antes = vista(memo());
+    QVERIFY(pixeles(antes, NaranjaOscuro) > 100);
+    QTest::keyClick(texto(), Qt::Key_F3);
+    verificarEnCoincidencia(r[0], 1);
+    QVERIFY(texto()->hasFocus());
+    const QImage despues = vista(memo());
+    QVERIFY(despues != antes);
+    // The current hit is dark orange, the other one still yellow, both in sight.
+    QVERIFY(pixeles(despues, NaranjaOscuro) > 100);
+    QVERIFY(pixeles(despues, Amarillo) > 100);
+    // The search window shows the same hit in its paragraph, marked the same way.
+    QCOMPARE(buscador()->findChild<QLabel *>(u"Rotulo_Vista"_s)->text(), u"Artículo 29"_s);
+    const auto *const previa = buscador()->findChild<RichTextView *>(u"Vista_Previa"_s);
+    QVERIFY(previa->isVisible());
+    QCOMPARE(previa->extraSelections().size(), 1);
+    QCOMPARE(previa->extraSelections().first().cursor.selectedText().toLower(), u"derechos humanos y"_s);
+    QVERIFY(pixeles(previa, NaranjaOscuro) > 50);
+    // The concordance's own highlight has no current word: nothing orange.
+    activarPrincipal();
+    ventana->Mover_A_Entrada(UnitM01::Articulo_Actual);
+    QCOMPARE(pixeles(memo(), NaranjaOscuro), 0);
+}
+
+void TstVentanaBuscar::f3_queryWithoutWords_stepsNowhere()
+{
+    // A word chosen on "Referencias": F3 steps through its entries while the box is empty.
+    QTabWidget *const paginas = ventana->findChild<QTabWidget *>(u"PageControl1"_s);
+    QTest::mouseClick(paginas->tabBar(), Qt::LeftButton, {}, paginas->tabBar()->tabRect(1).center());
+    teclear(ventana->findChild<QLineEdit *>(u"Edit1"_s), u"abierto"_s);
+    auto *const palabras = ventana->findChild<QListWidget *>(u"ListBox1"_s);
+    const QListWidgetItem *const abierto = palabras->findItems(u"Abierto"_s, Qt::MatchExactly).value(0);
+    QVERIFY(abierto);
+    QTest::mouseClick(palabras->viewport(), Qt::LeftButton, {}, palabras->visualItemRect(abierto).center());
+    for (const QString &consulta : {u"¿?"_s, u":"_s, u"   "_s, u"nino"_s}) {
+        buscar(consulta);
+        QVERIFY(!cuenta()->text().isEmpty());
+        const int antes = UnitM01::Articulo_Actual;
+        QTest::keyClick(texto(), Qt::Key_F3);
+        QCOMPARE(UnitM01::Articulo_Actual, antes);
+        QTest::keyClick(texto(), Qt::Key_F3, Qt::ShiftModifier);
+        QCOMPARE(UnitM01::Articulo_Actual, antes);
+        texto()->clear();
+    }
+    // Emptied, the box gives F3 back to the word: article 70.
+    QTest::keyClick(texto(), Qt::Key_F3);
+    QCOMPARE(rotulo(), u"Artículo 70"_s);
+}
+
+void TstVentanaBuscar::rows_nameProvisionsFullyAndMarkAmendments()
+{
+    const auto filas = [this] {
+        QStringList r;
+        for (int f = 0; f < lista()->model()->rowCount(); ++f)
+            r << lista()->model()->index(f, 0).data().toString();
+        return r;
+    };
+    buscar(u"única"_s);
+    QVERIFY(filas().contains(u"Disposición Derogatoria Única"_s));
+    QVERIFY(filas().contains(u"Disposición Final Única"_s));
+    texto()->clear();
+    teclear(texto(), u"séptima"_s);
+    QVERIFY(filas().contains(u"Disposición Transitoria Séptima"_s));
+    QVERIFY(!filas().join(u'|').contains(u"|Séptima."_s));
+    // The five amended articles, and only they, carry the mark.
+    texto()->clear();
+    teclear(texto(), u"reelegido"_s);
+    QVERIFY(filas().contains(u"Artículo 230 (enmendado)"_s));
+    texto()->clear();
+    teclear(texto(), u"el"_s);
+    QStringList marcadas;
+    for (const QString &f : filas())
+        if (f.endsWith(u" (enmendado)"_s))
+            marcadas << f;
+    QCOMPARE(marcadas, (QStringList{u"Artículo 160 (enmendado)"_s, u"Artículo 162 (enmendado)"_s,
+                                    u"Artículo 174 (enmendado)"_s, u"Artículo 192 (enmendado)"_s,
+                                    u"Artículo 230 (enmendado)"_s}));
+}
+
+void TstVentanaBuscar::amendedArticle_showsNoteOnlyThere()
+{
+    activarPrincipal();
+    const int alto = memo()->height();
+    QVERIFY(!ventana->findChild<QLabel *>(u"Aviso_Enmienda"_s));
+    const QString nota = u"Artículo modificado por la Enmienda N.º 1 (Gaceta Oficial N.º 5.908 Extraordinario, "
+                         u"19 de febrero de 2009). Se muestra el texto de 1999."_s;
+    for (const QString &n : {u"160"_s, u"162"_s, u"174"_s, u"192"_s, u"230"_s}) {
+        irAlArticulo(n);
+        QCOMPARE(rotulo(), u"Artículo "_s + n);
+        const auto *const aviso = ventana->findChild<QLabel *>(u"Aviso_Enmienda"_s);
+        QVERIFY(aviso);
+        QTRY_VERIFY(aviso->isVisible());
+        QCOMPARE(aviso->text(), nota);
+        // Between the caption strip and the text, which keeps the caption's words.
+        QVERIFY(aviso->geometry().top() >= ventana->findChild<QLabel *>(u"StaticText1"_s)->geometry().bottom());
+        QVERIFY(aviso->geometry().bottom() <= memo()->geometry().top());
+        QVERIFY(memo()->textoDocumento().startsWith(u"Artículo "_s + n + u'.'));
+        QVERIFY(memo()->accessibleName().contains(nota));
+    }
+    // Every other entry: no note, and the text view as high as before.
+    for (const QString &n : {u"229"_s, u"231"_s, u"161"_s, u"0"_s}) {
+        irAlArticulo(n);
+        QTRY_VERIFY(!ventana->findChild<QLabel *>(u"Aviso_Enmienda"_s)->isVisible());
+        QTRY_COMPARE(memo()->height(), alto);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End, Qt::AltModifier);
+    QVERIFY(!ventana->findChild<QLabel *>(u"Aviso_Enmienda"_s)->isVisible());
+}
+
+void TstVentanaBuscar::copyWithCitation_copiesOnlyWhatIsSeen()
+{
+    activarPrincipal();
+    irAlArticulo(u"71"_s);
+    const auto seleccionarOcho = [this] {
+        memo()->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(memo(), Qt::Key_Home, Qt::ControlModifier);
+        for (int i = 0; i < 8; ++i)
+            QTest::keyClick(memo(), Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(memo()->textCursor().selectedText(), u"Artículo"_s);
+    };
+    const auto copiar = [] {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        return QApplication::clipboard()->text();
+    };
+    const QString cita = u"Constitución de la República Bolivariana de Venezuela (1999), Artículo 71\n"
+                         u"TÍTULO III DE LOS DERECHOS HUMANOS Y GARANTÍAS, Y DE LOS DEBERES — Capítulo IV De los "
+                         u"Derechos Políticos y del Referendo Popular — Sección Segunda: Del Referendo Popular"_s;
+    // Seen in the focused view: the selection alone.
+    seleccionarOcho();
+    QCOMPARE(copiar(), u"Artículo\n\n"_s + cita);
+    // The keyboard on a button: the selection is not drawn, so the whole entry is copied.
+    QTest::keyClick(memo(), Qt::Key_Tab);
+    QVERIFY(!memo()->hasFocus());
+    QVERIFY(memo()->textCursor().hasSelection());
+    QString todo = copiar();
+    QVERIFY(todo.startsWith(u"Artículo 71. "_s));
+    QVERIFY(todo.endsWith(u"\n\n"_s + cita));
+    QVERIFY(todo.size() > 300);
+
+    // Through the search window: open, closed with Escape; the view has the keyboard back
+    // and shows its selection, which is copied.
+    seleccionarOcho();
+    QVERIFY(abrir());
+    QTest::keyClick(texto(), Qt::Key_Escape);
+    activarPrincipal();
+    QVERIFY(memo()->hasFocus());
+    QCOMPARE(copiar(), u"Artículo\n\n"_s + cita);
+
+    // Through the About dialog: the window comes back with the keyboard on the About button.
+    seleccionarOcho();
+    auto *const acerca = ventana->findChild<QPushButton *>(u"Boton_Menu_Acerca_"_s);
+    Forma_Acerca *const dialogo = Forma_Acerca::Instancia();
+    QTimer::singleShot(0, dialogo, [dialogo] {
+        QTRY_VERIFY(dialogo->isVisible());
+        dialogo->done(QDialog::Accepted);
+    });
+    QTest::mouseClick(acerca, Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowActive(ventana.get()));
+    QVERIFY(!memo()->hasFocus());
+    todo = copiar();
+    QVERIFY(todo.startsWith(u"Artículo 71. "_s));
+    QVERIFY(todo.endsWith(u"\n\n"_s + cita));
 }
 
 QTEST_MAIN(TstVentanaBuscar)

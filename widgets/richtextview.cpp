@@ -49,6 +49,7 @@ void RichTextView::ClearText()
 {
     cerrarLote();
     inicioBusqueda_ = 0;
+    setExtraSelections({});
     clear();
     setCurrentCharFormat(QTextCharFormat());
     document()->setModified(false);
@@ -180,6 +181,26 @@ void RichTextView::ocultarSeleccionSinFoco()
     setPalette(p);
 }
 
+void RichTextView::MarcarActual(int inicio, int largo)
+{
+    QList<ExtraSelection> marcas;
+    const int ultima = document()->characterCount() - 1;
+    if (largo > 0 && inicio >= 0 && inicio < ultima) {
+        ExtraSelection marca;
+        marca.cursor = QTextCursor(document());
+        marca.cursor.setPosition(inicio);
+        marca.cursor.setPosition(qMin(inicio + largo, ultima), QTextCursor::KeepAnchor);
+        marca.format.setBackground(ColorActual);
+        marcas.append(marca);
+    }
+    setExtraSelections(marcas);
+}
+
+bool RichTextView::seleccionVisible() const
+{
+    return hasFocus() && textCursor().hasSelection();
+}
+
 void RichTextView::paintEvent(QPaintEvent *event)
 {
     // The text widget draws a selection over its formats even with the inactive colours,
@@ -189,6 +210,7 @@ void RichTextView::paintEvent(QPaintEvent *event)
         QTextEdit::paintEvent(event);
         return;
     }
+    // The current-hit mark is the one selection drawn here.
     QPainter pintor(viewport());
     const QPoint desplazamiento(horizontalScrollBar()->value(), verticalScrollBar()->value());
     const QRect zona = event->rect().translated(desplazamiento);
@@ -197,6 +219,8 @@ void RichTextView::paintEvent(QPaintEvent *event)
     QAbstractTextDocumentLayout::PaintContext contexto;
     contexto.clip = zona;
     contexto.palette = palette();
+    for (const ExtraSelection &marca : extraSelections())
+        contexto.selections.append({marca.cursor, marca.format});
     document()->documentLayout()->draw(&pintor, contexto);
 }
 

@@ -30,6 +30,10 @@ class RichTextView : public QTextEdit
     Q_OBJECT
 
 public:
+    // The current hit's background: a dark orange that stands out from the yellow of the
+    // other hits.
+    static inline const QColor ColorActual{255, 140, 0};
+
     explicit RichTextView(QWidget *parent = nullptr);
     Q_DISABLE_COPY_MOVE(RichTextView)
 
@@ -48,6 +52,13 @@ public:
     void SetSelectionBold(bool activar);
     // Gives the selection that background, then collapses it to its start.
     void HighlightSelection(const QColor &color);
+
+    // Marks inicio .. inicio + largo as the current hit of a search: a dark orange
+    // background over the text's own, drawn whether or not the view has the focus, under
+    // the selection. A length of 0 or less clears the mark; so does every ClearText.
+    void MarcarActual(int inicio, int largo);
+    // Whether the reader sees a selection: there is one and the view has the focus.
+    bool seleccionVisible() const;
 
     // The document's text, a paragraph break being one position (U+2029).
     QString textoDocumento() const;
