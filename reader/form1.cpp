@@ -30,6 +30,7 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 using namespace UnitM01;
 
@@ -86,8 +87,23 @@ void Form1::completarArranque()
     llenarEstadisticasPendientes();
 }
 
+// Ctrl+wheel over any part of the window sizes the text, as in a browser: the wheel goes to
+// the text view, which does it for itself.
+bool Form1::ruedaParaTexto(QObject *objeto, QWheelEvent *rueda)
+{
+    if (!(rueda->modifiers() & Qt::ControlModifier) || !objeto->isWidgetType())
+        return false;
+    const auto *const w = static_cast<QWidget *>(objeto);
+    if (w->window() != this || w == ColorMemo1 || ColorMemo1->isAncestorOf(w))
+        return false;
+    QCoreApplication::sendEvent(ColorMemo1->viewport(), rueda);
+    return true;
+}
+
 bool Form1::eventFilter(QObject *objeto, QEvent *evento)
 {
+    if (evento->type() == QEvent::Wheel && ruedaParaTexto(objeto, static_cast<QWheelEvent *>(evento)))
+        return true;
     if (objeto == ListView1 && evento->type() == QEvent::Show)
         llenarEstadisticasPendientes();
     // The list's own keys come before any of the window's shortcuts.
@@ -291,6 +307,8 @@ void Form1::connectHandlers()
     connect(PageControl1, &QTabWidget::currentChanged, this, &Form1::PageControl1Change);
     Panel4->installEventFilter(this);
     connect(ColorMemo1, &RichTextView::ampliacionPedida, this, &Form1::Cambiar_Tamano_Texto);
+    // Every wheel event passes here first, for ruedaParaTexto.
+    qApp->installEventFilter(this);
 }
 
 void Form1::construirPaginas()

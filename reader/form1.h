@@ -15,6 +15,7 @@ class QAction;
 class QButtonGroup;
 class QFrame;
 class QKeyEvent;
+class QWheelEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -131,6 +132,7 @@ protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override;
 
 private:
+    bool ruedaParaTexto(QObject *objeto, QWheelEvent *rueda);
     void setupBandaMenu();
     void setupBandaTitulos();
     void setupCuerpo();

@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
@@ -29,6 +30,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTreeWidget>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -67,6 +69,7 @@ private slots:
     void zoom_stepsAndIsKeptAcrossEntries_data();
     void zoom_stepsAndIsKeptAcrossEntries();
     void zoom_keepsHighlightAndPositions();
+    void zoom_ctrlWheelAnywhereInTheWindow();
     void copyWithCitation_data();
     void copyWithCitation();
 
@@ -530,6 +533,42 @@ void TstAtajos::zoom_stepsAndIsKeptAcrossEntries()
     QCOMPARE(memo()->font().family(), hijo<QLabel>(u"StaticText1"_s)->font().family());
 }
 
+void TstAtajos::zoom_ctrlWheelAnywhereInTheWindow()
+{
+    const auto rueda = [](QWidget *w, int angulo, Qt::KeyboardModifiers teclas) {
+        const QPoint en = w->rect().center();
+        QWheelEvent e(en, w->mapToGlobal(en), {}, {0, angulo}, Qt::NoButton, teclas, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w, &e);
+    };
+    // Without Ctrl the wheel scrolls the tree as before, the text size untouched.
+    QTreeWidget *const indice = arbol();
+    for (int i = 0; i < indice->topLevelItemCount(); ++i)
+        indice->expandItem(indice->topLevelItem(i));
+    QCoreApplication::processEvents();
+    QVERIFY(indice->verticalScrollBar()->maximum() > 0);
+    rueda(indice->viewport(), -120, Qt::NoModifier);
+    QVERIFY(indice->verticalScrollBar()->value() > 0);
+    QCOMPARE(memo()->font().pointSize(), 8);
+    // With Ctrl, over the tree, the caption strip, a button and the lists, the text grows
+    // and shrinks; the tree does not scroll.
+    const int desplazado = indice->verticalScrollBar()->value();
+    rueda(indice->viewport(), 120, Qt::ControlModifier);
+    QCOMPARE(memo()->font().pointSize(), 9);
+    QCOMPARE(indice->verticalScrollBar()->value(), desplazado);
+    rueda(hijo<QLabel>(u"StaticText1"_s), 120, Qt::ControlModifier);
+    QCOMPARE(memo()->font().pointSize(), 10);
+    rueda(hijo<QPushButton>(u"Boton_Menu_Primero_"_s), -120, Qt::ControlModifier);
+    QCOMPARE(memo()->font().pointSize(), 9);
+    QTest::mouseClick(paginas()->tabBar(), Qt::LeftButton, {}, paginas()->tabBar()->tabRect(2).center());
+    rueda(hijo<QTableView>(u"ListView1"_s)->viewport(), 120, Qt::ControlModifier);
+    QCOMPARE(memo()->font().pointSize(), 10);
+    QCOMPARE(hijo<QTableView>(u"ListView1"_s)->verticalScrollBar()->value(), 0);
+    QTest::mouseClick(paginas()->tabBar(), Qt::LeftButton, {}, paginas()->tabBar()->tabRect(1).center());
+    rueda(hijo<QListWidget>(u"ListBox1"_s)->viewport(), -120, Qt::ControlModifier);
+    QCOMPARE(memo()->font().pointSize(), 9);
+    QCOMPARE(UnitM01::Tamano_Texto, 9);
+}
+
 void TstAtajos::zoom_keepsHighlightAndPositions()
 {
     // The longest entry, "los" 19 times.
@@ -568,8 +607,9 @@ void TstAtajos::copyWithCitation_data()
     QTest::newRow("a selection in article 272, three headings")
         << 273 << 12 << u"ColorMemo1"_s
         << u"Artículo 272\n\n"_s + Obra
-               + u"Artículo 272\nV DE LA ORGANIZACIÓN DEL PODER PÚBLICO NACIONAL — III Del Poder Judicial y del "
-                 "Sistema de Justicia — Tercera: Del Gobierno y de la Administración del Poder Judicial"_s;
+               + u"Artículo 272\nTÍTULO V DE LA ORGANIZACIÓN DEL PODER PÚBLICO NACIONAL — Capítulo III Del Poder "
+                 "Judicial y del Sistema de Justicia — Sección Tercera: Del Gobierno y de la Administración del "
+                 "Poder Judicial"_s;
     QTest::newRow("the whole fifth transitional provision")
         << 357 << 0 << u"Edit1"_s << Texto_Entrada(357) + u"\n\n"_s + Obra
                                          + u"Disposición Transitoria Quinta\nDISPOSICIONES TRANSITORIAS"_s;

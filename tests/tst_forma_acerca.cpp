@@ -105,6 +105,7 @@ private slots:
     void noteLink_opensOnPressAndReleaseOnIt();
     void hover_colours_data();
     void hover_colours();
+    void hover_arrowClosedUnderMouse_showsPlainAgain();
     void aboutButton_hidesMainWindowAndBringsItBackUnchanged();
     void minimised_comesBackSoAWindowIsAlwaysShown_data();
     void minimised_comesBackSoAWindowIsAlwaysShown();
@@ -404,6 +405,25 @@ void TstFormaAcerca::hover_colours()
     QCOMPARE(w->palette().color(fondo), fuera);
     QCOMPARE(w->palette().color(texto), textoFuera);
     QCOMPARE(pintado(), fuera);
+}
+
+void TstFormaAcerca::hover_arrowClosedUnderMouse_showsPlainAgain()
+{
+    mostrar();
+    const QColor cara = QApplication::palette().color(QPalette::Button);
+    const QPoint superficie(flecha()->width() - 5, flecha()->height() / 2);
+    const auto pintado = [&] {
+        return flecha()->grab().toImage().pixelColor(superficie * flecha()->devicePixelRatioF());
+    };
+    // The mouse enters the arrow and the dialog closes under it: no leave event comes.
+    QEnterEvent entrar(QPointF(3, 3), QPointF(3, 3), flecha()->mapToGlobal(QPointF(3, 3)));
+    QApplication::sendEvent(flecha(), &entrar);
+    QCOMPARE(pintado(), QColor(56, 176, 222));
+    dialogo->hide();
+    // Shown again with the mouse elsewhere: the arrow looks as on the first showing.
+    mostrar();
+    QCOMPARE(flecha()->palette().color(QPalette::Button), cara);
+    QCOMPARE(pintado(), cara);
 }
 
 // Everything the reader can see and has set in the main window, one line each.

@@ -136,6 +136,14 @@ void BotonPlano::leaveEvent(QEvent *event)
     MouseLeave();
 }
 
+// Hidden under the mouse (its dialog closed by a click on it), the button gets no leave event:
+// it gives its hover colour back now, so that it shows again as the mouse finds it.
+void BotonPlano::hideEvent(QHideEvent *event)
+{
+    QPushButton::hideEvent(event);
+    MouseLeave();
+}
+
 void BotonPlano::changeEvent(QEvent *event)
 {
     QPushButton::changeEvent(event);
