@@ -52,7 +52,7 @@ int ejecutar(int argc, char **argv, void (*antesDeMostrar)(Form1 &))
     if (const std::optional<int> fin = antesDeLaAplicacion(argc, argv, ordenes))
         return *fin;
     std::thread fuentes(precargarFuentes); // on another core while the display is reached
-    std::optional<GuardaPantalla> guarda(std::in_place, plataformasElegidas(entornoPantalla(ordenes.plataforma)));
+    std::optional<GuardaPantalla> guarda(std::in_place, entornoPantalla(ordenes.plataforma));
     Aplicacion aplicacion(argc, argv);
     guarda.reset();
     fuentes.join();

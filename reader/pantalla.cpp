@@ -49,18 +49,65 @@ QString faltaDePantalla(const EntornoPantalla &e)
         .arg(faltan.join(QStringLiteral(" y ")));
 }
 
-QString pantallaNoDisponible(const QStringList &plataformas, const QString &mensajeQt)
+namespace {
+
+// The plugins Debian 12 ships: the desktop ones in qt6-wayland, the rest in qt6-qpa-plugins.
+QString paqueteDe(const QString &plugin)
+{
+    if (plugin.startsWith(QLatin1String("wayland")))
+        return QStringLiteral("qt6-wayland");
+    static const QStringList EnQpaPlugins{QStringLiteral("xcb"),     QStringLiteral("eglfs"),
+                                          QStringLiteral("linuxfb"), QStringLiteral("minimal"),
+                                          QStringLiteral("minimalegl"), QStringLiteral("offscreen"),
+                                          QStringLiteral("vnc"),     QStringLiteral("vkkhrdisplay")};
+    return EnQpaPlugins.contains(plugin) ? QStringLiteral("qt6-qpa-plugins") : QString();
+}
+
+// The display a desktop plugin tried, by name.
+QString pantallaDe(const QString &plataforma, const EntornoPantalla &e)
+{
+    if (plataforma == QLatin1String("xcb"))
+        return QStringLiteral("X11 «%1» (DISPLAY)").arg(QString::fromLocal8Bit(e.display));
+    if (plataforma.startsWith(QLatin1String("wayland"))) {
+        const QString nombre = e.waylandDisplay.isEmpty() ? QStringLiteral("wayland-0")
+                                                          : QString::fromLocal8Bit(e.waylandDisplay);
+        return QStringLiteral("Wayland «%1» (WAYLAND_DISPLAY)").arg(nombre);
+    }
+    return QStringLiteral("«%1»").arg(plataforma);
+}
+
+} // namespace
+
+QString pantallaNoDisponible(const EntornoPantalla &e, const QString &mensajeQt)
 {
     static const QLatin1String NoEncontrado("Could not find the Qt platform plugin \"");
     if (const qsizetype i = mensajeQt.indexOf(NoEncontrado); i >= 0) {
         const qsizetype desde = i + NoEncontrado.size();
         const QString plugin = mensajeQt.mid(desde, mensajeQt.indexOf(QLatin1Char('"'), desde) - desde);
-        const bool wayland = plugin.startsWith(QLatin1String("wayland"));
-        return QStringLiteral("constitucion: falta el complemento de pantalla de Qt «%1» (en Debian, el paquete %2).")
-            .arg(plugin, wayland ? QStringLiteral("qt6-wayland") : QStringLiteral("qt6-qpa-plugins"));
+        if (const QString paquete = paqueteDe(plugin); !paquete.isEmpty())
+            return QStringLiteral("constitucion: falta el complemento de pantalla de Qt «%1» (en Debian, el paquete "
+                                  "%2).")
+                .arg(plugin, paquete);
+        static const QLatin1String Disponibles("Available platform plugins are: ");
+        QString instaladas;
+        if (const qsizetype d = mensajeQt.indexOf(Disponibles); d >= 0) {
+            const qsizetype desdeLista = d + Disponibles.size();
+            qsizetype hasta = mensajeQt.indexOf(QLatin1Char('\n'), desdeLista);
+            instaladas = mensajeQt.mid(desdeLista, hasta < 0 ? -1 : hasta - desdeLista).trimmed();
+            if (instaladas.endsWith(QLatin1Char('.')))
+                instaladas.chop(1);
+        }
+        if (instaladas.isEmpty())
+            return QStringLiteral("constitucion: no hay ninguna plataforma de Qt llamada «%1», ni otra instalada.")
+                .arg(plugin);
+        return QStringLiteral("constitucion: no hay ninguna plataforma de Qt llamada «%1»; las instaladas son: %2.")
+            .arg(plugin, instaladas);
     }
-    return QStringLiteral("constitucion: no se pudo abrir la pantalla con la plataforma «%1».")
-        .arg(plataformas.join(QStringLiteral(", ")));
+    QStringList pantallas;
+    for (const QString &p : plataformasElegidas(e))
+        pantallas << pantallaDe(p, e);
+    return QStringLiteral("constitucion: no se pudo abrir la pantalla %1.")
+        .arg(pantallas.join(QStringLiteral(" ni la pantalla ")));
 }
 
 namespace {
@@ -73,7 +120,7 @@ struct Mensaje {
 };
 
 QtMessageHandler anterior = nullptr;
-QStringList plataformasGuardadas;
+EntornoPantalla entornoGuardado;
 std::vector<Mensaje> retenidos;
 
 void retener(QtMsgType tipo, const QMessageLogContext &contexto, const QString &texto)
@@ -84,7 +131,7 @@ void retener(QtMsgType tipo, const QMessageLogContext &contexto, const QString &
         QString todo = texto;
         for (const Mensaje &m : retenidos)
             todo += QLatin1Char('\n') + m.texto;
-        const QByteArray linea = pantallaNoDisponible(plataformasGuardadas, todo).toLocal8Bit() + '\n';
+        const QByteArray linea = pantallaNoDisponible(entornoGuardado, todo).toLocal8Bit() + '\n';
         std::fputs(linea.constData(), stderr);
         std::fflush(stderr);
         std::_Exit(1);
@@ -94,9 +141,9 @@ void retener(QtMsgType tipo, const QMessageLogContext &contexto, const QString &
 
 } // namespace
 
-GuardaPantalla::GuardaPantalla(const QStringList &plataformas)
+GuardaPantalla::GuardaPantalla(const EntornoPantalla &entorno)
 {
-    plataformasGuardadas = plataformas;
+    entornoGuardado = entorno;
     anterior = qInstallMessageHandler(retener);
 }
 

@@ -29,8 +29,11 @@ QStringList plataformasElegidas(const EntornoPantalla &e);
 // desktop (offscreen, vnc, linuxfb, ...) always may.
 QString faltaDePantalla(const EntornoPantalla &e);
 
-// The line to print when Qt itself could not start the plugins it tried, from Qt's messages.
-QString pantallaNoDisponible(const QStringList &plataformas, const QString &mensajeQt);
+// The line to print when Qt itself could not start the plugins it tried, from Qt's messages:
+// a plugin Debian packages but this machine lacks, with its package; a name no plugin has,
+// with the ones installed; or the displays that did not answer, by name (DISPLAY for X11,
+// WAYLAND_DISPLAY, or Qt's default wayland-0, for Wayland).
+QString pantallaNoDisponible(const EntornoPantalla &e, const QString &mensajeQt);
 
 // While alive, Qt's messages are held back; a fatal one (the platform plugin did not start)
 // prints pantallaNoDisponible and ends the process with exit code 1 instead of aborting.
@@ -38,7 +41,7 @@ QString pantallaNoDisponible(const QStringList &plataformas, const QString &mens
 class GuardaPantalla
 {
 public:
-    explicit GuardaPantalla(const QStringList &plataformas);
+    explicit GuardaPantalla(const EntornoPantalla &entorno);
     ~GuardaPantalla();
     GuardaPantalla(const GuardaPantalla &) = delete;
     GuardaPantalla &operator=(const GuardaPantalla &) = delete;

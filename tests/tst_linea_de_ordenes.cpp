@@ -196,33 +196,59 @@ void TstLineaDeOrdenes::faltaDePantalla_followsQtsChoiceOfPlatform()
 
 void TstLineaDeOrdenes::pantallaNoDisponible_namesTheMissingPluginsPackage_data()
 {
-    QTest::addColumn<QStringList>("plataformas");
+    QTest::addColumn<QByteArray>("qpa");
+    QTest::addColumn<QByteArray>("sesion");
+    QTest::addColumn<QByteArray>("display");
+    QTest::addColumn<QByteArray>("wayland");
     QTest::addColumn<QString>("mensaje");
     QTest::addColumn<QString>("linea");
     const QString fallo = QStringLiteral("This application failed to start because no Qt platform plugin could be "
                                          "initialized. Reinstalling the application may fix this problem.");
+    const QString disponibles = QStringLiteral("\n\nAvailable platform plugins are: minimal, linuxfb, offscreen, "
+                                               "xcb, eglfs, vnc, vkkhrdisplay, minimalegl.\n");
     QTest::newRow("wayland not installed")
-        << QStringList{QStringLiteral("wayland")}
+        << QByteArray("wayland") << QByteArray() << QByteArray() << QByteArray("wayland-0")
         << fallo + QStringLiteral("\nqt.qpa.plugin: Could not find the Qt platform plugin \"wayland\" in \"\"")
         << QStringLiteral("constitucion: falta el complemento de pantalla de Qt «wayland» (en Debian, el paquete "
                           "qt6-wayland).");
     QTest::newRow("xcb not installed")
-        << QStringList{QStringLiteral("xcb")}
+        << QByteArray() << QByteArray() << QByteArray(":0") << QByteArray()
         << QStringLiteral("Could not find the Qt platform plugin \"xcb\" in \"\"\n") + fallo
         << QStringLiteral("constitucion: falta el complemento de pantalla de Qt «xcb» (en Debian, el paquete "
                           "qt6-qpa-plugins).");
-    QTest::newRow("display does not answer")
-        << QStringList{QStringLiteral("wayland"), QStringLiteral("xcb")}
+    QTest::newRow("a name no plugin has: the installed ones")
+        << QByteArray("nonsense") << QByteArray() << QByteArray(":0") << QByteArray()
+        << QStringLiteral("Could not find the Qt platform plugin \"nonsense\" in \"\"\n") + fallo + disponibles
+        << QStringLiteral("constitucion: no hay ninguna plataforma de Qt llamada «nonsense»; las instaladas son: "
+                          "minimal, linuxfb, offscreen, xcb, eglfs, vnc, vkkhrdisplay, minimalegl.");
+    QTest::newRow("a name no plugin has, none installed")
+        << QByteArray("nonsense") << QByteArray() << QByteArray() << QByteArray()
+        << QStringLiteral("Could not find the Qt platform plugin \"nonsense\" in \"\"\n") + fallo
+        << QStringLiteral("constitucion: no hay ninguna plataforma de Qt llamada «nonsense», ni otra instalada.");
+    QTest::newRow("X display that does not answer")
+        << QByteArray() << QByteArray("x11") << QByteArray(":99") << QByteArray()
+        << QStringLiteral("qt.qpa.xcb: could not connect to display :99\n") + fallo + disponibles
+        << QStringLiteral("constitucion: no se pudo abrir la pantalla X11 «:99» (DISPLAY).");
+    QTest::newRow("Wayland session, neither answers")
+        << QByteArray() << QByteArray("wayland") << QByteArray(":9") << QByteArray()
         << QStringLiteral("qt.qpa.xcb: could not connect to display :9\n") + fallo
-        << QStringLiteral("constitucion: no se pudo abrir la pantalla con la plataforma «wayland, xcb».");
+        << QStringLiteral("constitucion: no se pudo abrir la pantalla Wayland «wayland-0» (WAYLAND_DISPLAY) ni la "
+                          "pantalla X11 «:9» (DISPLAY).");
+    QTest::newRow("named compositor")
+        << QByteArray("wayland") << QByteArray() << QByteArray() << QByteArray("wayland-7")
+        << QStringLiteral("Failed to create wl_display (No such file or directory)\n") + fallo
+        << QStringLiteral("constitucion: no se pudo abrir la pantalla Wayland «wayland-7» (WAYLAND_DISPLAY).");
 }
 
 void TstLineaDeOrdenes::pantallaNoDisponible_namesTheMissingPluginsPackage()
 {
-    QFETCH(QStringList, plataformas);
+    QFETCH(QByteArray, qpa);
+    QFETCH(QByteArray, sesion);
+    QFETCH(QByteArray, display);
+    QFETCH(QByteArray, wayland);
     QFETCH(QString, mensaje);
     QFETCH(QString, linea);
-    QCOMPARE(pantallaNoDisponible(plataformas, mensaje), linea);
+    QCOMPARE(pantallaNoDisponible(EntornoPantalla{qpa, {}, sesion, display, wayland}, mensaje), linea);
 }
 
 void TstLineaDeOrdenes::elegirArticulo_opensThereAfterTheActivation_data()
@@ -279,7 +305,10 @@ void TstLineaDeOrdenes::program_answersWithoutADisplay_data()
     // Past the environment check: Qt itself fails, and the program still ends with its line.
     QTest::newRow("display that does not answer")
         << QStringList() << QStringList{QStringLiteral("DISPLAY=:987")} << 1 << QString()
-        << QStringLiteral("no se pudo abrir la pantalla con la plataforma «xcb»");
+        << QStringLiteral("no se pudo abrir la pantalla X11 «:987» (DISPLAY).");
+    QTest::newRow("a platform name no plugin has")
+        << QStringList() << QStringList{QStringLiteral("QT_QPA_PLATFORM=nonsense")} << 1 << QString()
+        << QStringLiteral("no hay ninguna plataforma de Qt llamada «nonsense»; las instaladas son: ");
     QTest::newRow("wayland without a compositor")
         << QStringList()
         << QStringList{QStringLiteral("QT_QPA_PLATFORM=wayland"), QStringLiteral("WAYLAND_DISPLAY=no-hay-tal")} << 1
