@@ -3,6 +3,7 @@
 
 #include "apariencia.h"
 #include "botonplano.h"
+#include "cabecera_orden.h"
 #include "crear.h"
 #include "listaconbusqueda.h"
 #include "modeloestadisticas.h"
@@ -82,6 +83,7 @@ void configurarInforme(QTableView *vista, std::initializer_list<int> anchos)
     // The sorted column shows the header's sort indicator; none before the first sort.
     vista->horizontalHeader()->setSortIndicatorShown(true);
     vista->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    CabeceraOrden::aplicar(vista->horizontalHeader());
     vista->horizontalHeader()->setHighlightSections(false);
     vista->horizontalHeader()->setStretchLastSection(false);
     int columna = 0;

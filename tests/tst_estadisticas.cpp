@@ -27,6 +27,7 @@ private slots:
     void headingClick_sorts_data();
     void headingClick_sorts();
     void headingClick_keepsSelectedRow();
+    void sortIndicator_leavesCaptionWhole();
 
 private:
     QTableView *vista() const { return ventana->findChild<QTableView *>(u"ListView1"_s); }
@@ -184,6 +185,38 @@ void TstEstadisticas::headingClick_sorts()
     clicEnEncabezado(columna);
     QCOMPARE(fila(0), primera);
     QCOMPARE(fila(filas - 1)[columna], ultima[columna]);
+}
+
+void TstEstadisticas::sortIndicator_leavesCaptionWhole()
+{
+    QTabWidget *const paginas = ventana->findChild<QTabWidget *>(u"PageControl1"_s);
+    paginas->setCurrentIndex(2);
+    QHeaderView *const h = vista()->horizontalHeader();
+    QTRY_VERIFY(h->isVisible());
+    // Each narrow heading drawn sorted and unsorted: every pixel of the caption's ink is the
+    // same (the indicator takes none of its room), and the indicator adds ink of its own.
+    const auto tinta = [](const QImage &imagen) {
+        QList<QPoint> puntos;
+        for (int y = 0; y < imagen.height(); ++y)
+            for (int x = 0; x < imagen.width(); ++x)
+                if (qGray(imagen.pixel(x, y)) < 128)
+                    puntos.append({x, y});
+        return puntos;
+    };
+    for (const int columna : {1, 2}) {
+        const QRect seccion(h->sectionViewportPosition(columna), 0, h->sectionSize(columna), h->height());
+        clicEnEncabezado(0);
+        QCOMPARE(h->sortIndicatorSection(), 0);
+        const QImage sinOrden = h->viewport()->grab(seccion).toImage();
+        clicEnEncabezado(columna);
+        QCOMPARE(h->sortIndicatorSection(), columna);
+        const QImage conOrden = h->viewport()->grab(seccion).toImage();
+        const QList<QPoint> caption = tinta(sinOrden);
+        QVERIFY(caption.size() > 30);
+        for (const QPoint &p : caption)
+            QCOMPARE(conOrden.pixel(p), sinOrden.pixel(p));
+        QVERIFY(tinta(conOrden).size() >= caption.size() + 10);
+    }
 }
 
 void TstEstadisticas::headingClick_keepsSelectedRow()
