@@ -61,6 +61,20 @@ int totalTramos(const QList<Resultado_Busqueda> &r)
 
 } // namespace
 
+namespace {
+
+// Entries 2, 7 and 9 with 2, 1 and 3 hits, for the steps through a result list.
+QList<Resultado_Busqueda> tresFilas()
+{
+    return {
+        {2, {{0, 1}, {5, 1}}},
+        {7, {{3, 1}}},
+        {9, {{1, 1}, {4, 1}, {8, 1}}},
+    };
+}
+
+} // namespace
+
 class TstBusquedaGlobal : public QObject
 {
     Q_OBJECT
@@ -222,11 +236,7 @@ void TstBusquedaGlobal::paso()
     QFETCH(int, tramo);
     QFETCH(int, filaEsperada);
     QFETCH(int, tramoEsperado);
-    const QList<Resultado_Busqueda> r = {
-        {2, {{0, 1}, {5, 1}}},
-        {7, {{3, 1}}},
-        {9, {{1, 1}, {4, 1}, {8, 1}}},
-    };
+    const QList<Resultado_Busqueda> r = tresFilas();
     QCOMPARE(pasoCoincidencia(r, {fila, tramo}, adelante), (Posicion_Coincidencia{filaEsperada, tramoEsperado}));
     QCOMPARE(pasoCoincidencia({}, {fila, tramo}, adelante), Posicion_Coincidencia{});
     // One row of one hit: every step comes back to it.
@@ -264,11 +274,7 @@ void TstBusquedaGlobal::pasoDesdeEntrada()
     QFETCH(int, enPantalla);
     QFETCH(int, filaEsperada);
     QFETCH(int, tramoEsperado);
-    const QList<Resultado_Busqueda> r = {
-        {2, {{0, 1}, {5, 1}}},
-        {7, {{3, 1}}},
-        {9, {{1, 1}, {4, 1}, {8, 1}}},
-    };
+    const QList<Resultado_Busqueda> r = tresFilas();
     QCOMPARE(::pasoDesdeEntrada(r, {fila, tramo}, enPantalla, adelante),
              (Posicion_Coincidencia{filaEsperada, tramoEsperado}));
     QCOMPARE(::pasoDesdeEntrada({}, {fila, tramo}, enPantalla, adelante), Posicion_Coincidencia{});

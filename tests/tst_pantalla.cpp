@@ -261,13 +261,14 @@ void TstPantalla::ctrlF_searchWindowBesideWithResults()
                 {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), QStringLiteral("derechos humanos")});
     herramienta(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Down"), QStringLiteral("Return")});
 
-    // The main window's text shows the hits of the first result bold on yellow.
+    // The main window's text shows the first result's one hit, dark orange as the current hit
+    // (the others of an entry would be bold on yellow).
     const auto amarillosEnTexto = [this] {
         const QImage imagen = captura();
         int n = 0;
         for (int y = 140; y < qMin(imagen.height(), 470); ++y)
             for (int xx = 300; xx < qMin(imagen.width(), 650); ++xx)
-                n += enPantalla(imagen, QPoint(xx, y)) == QColor(255, 255, 0);
+                n += enPantalla(imagen, QPoint(xx, y)) == QColor(255, 140, 0);
         return n;
     };
     reloj.restart();

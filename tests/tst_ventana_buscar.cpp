@@ -109,6 +109,19 @@ private:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key(Qt::Key_0 + c.digitValue()));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }
+    // On "Referencias", "abierto" typed and the word "Abierto" clicked.
+    bool elegirAbierto() const
+    {
+        QTabWidget *const paginas = ventana->findChild<QTabWidget *>(u"PageControl1"_s);
+        QTest::mouseClick(paginas->tabBar(), Qt::LeftButton, {}, paginas->tabBar()->tabRect(1).center());
+        teclear(ventana->findChild<QLineEdit *>(u"Edit1"_s), u"abierto"_s);
+        auto *const palabras = ventana->findChild<QListWidget *>(u"ListBox1"_s);
+        const QListWidgetItem *const abierto = palabras->findItems(u"Abierto"_s, Qt::MatchExactly).value(0);
+        if (!abierto)
+            return false;
+        QTest::mouseClick(palabras->viewport(), Qt::LeftButton, {}, palabras->visualItemRect(abierto).center());
+        return true;
+    }
     QString rotulo() const { return ventana->findChild<QLabel *>(u"StaticText1"_s)->text(); }
 
     std::unique_ptr<Form1> ventana;
@@ -346,13 +359,8 @@ void TstVentanaBuscar::f3_withoutResults_stepsConcordanceEntries()
     QVERIFY(abrir());
     buscador()->close();
     activarPrincipal();
-    QTabWidget *const paginas = ventana->findChild<QTabWidget *>(u"PageControl1"_s);
-    QTest::mouseClick(paginas->tabBar(), Qt::LeftButton, {}, paginas->tabBar()->tabRect(1).center());
-    teclear(ventana->findChild<QLineEdit *>(u"Edit1"_s), u"abierto"_s);
+    QVERIFY(elegirAbierto());
     auto *const palabras = ventana->findChild<QListWidget *>(u"ListBox1"_s);
-    const QListWidgetItem *const abierto = palabras->findItems(u"Abierto"_s, Qt::MatchExactly).value(0);
-    QVERIFY(abierto);
-    QTest::mouseClick(palabras->viewport(), Qt::LeftButton, {}, palabras->visualItemRect(abierto).center());
     auto *const numeros = ventana->findChild<QListWidget *>(u"ListBox2"_s);
     QCOMPARE(numeros->count(), 2); // "70" and "272"
 
@@ -468,13 +476,7 @@ void TstVentanaBuscar::f3_currentHitSeenWithoutFocus()
 void TstVentanaBuscar::f3_queryWithoutWords_stepsNowhere()
 {
     // A word chosen on "Referencias": F3 steps through its entries while the box is empty.
-    QTabWidget *const paginas = ventana->findChild<QTabWidget *>(u"PageControl1"_s);
-    QTest::mouseClick(paginas->tabBar(), Qt::LeftButton, {}, paginas->tabBar()->tabRect(1).center());
-    teclear(ventana->findChild<QLineEdit *>(u"Edit1"_s), u"abierto"_s);
-    auto *const palabras = ventana->findChild<QListWidget *>(u"ListBox1"_s);
-    const QListWidgetItem *const abierto = palabras->findItems(u"Abierto"_s, Qt::MatchExactly).value(0);
-    QVERIFY(abierto);
-    QTest::mouseClick(palabras->viewport(), Qt::LeftButton, {}, palabras->visualItemRect(abierto).center());
+    QVERIFY(elegirAbierto());
     for (const QString &consulta : {u"¿?"_s, u":"_s, u"   "_s, u"nino"_s}) {
         buscar(consulta);
         QVERIFY(!cuenta()->text().isEmpty());

@@ -9,6 +9,8 @@
 void CabeceraOrden::aplicar(QHeaderView *cabecera)
 {
     auto *const estilo = new CabeceraOrden(QApplication::style()->name());
+    // A part of the header, not a component: the style made for it goes unnamed.
+    estilo->baseStyle()->setObjectName(QString());
     estilo->setParent(cabecera);
     cabecera->setStyle(estilo);
 }
