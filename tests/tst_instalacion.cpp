@@ -81,6 +81,7 @@ void TstInstalacion::installedTree_holdsEachFileInItsPlace_data()
     QTest::newRow("desktop entry") << QStringLiteral("share/applications/%1.desktop").arg(Id) << false;
     QTest::newRow("appstream metainfo") << QStringLiteral("share/metainfo/%1.metainfo.xml").arg(Id) << false;
     QTest::newRow("scalable icon") << QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(Id) << false;
+    QTest::newRow("copyright") << QStringLiteral("share/doc/constitucion/copyright") << false;
 }
 
 void TstInstalacion::installedTree_holdsEachFileInItsPlace()
@@ -150,7 +151,7 @@ void TstInstalacion::metainfo_validatesAndLaunchesTheDesktopEntry()
     QFile f(ruta);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&f);
-    QString id, lanzable, binario;
+    QString id, lanzable, binario, licenciaDatos, licenciaProyecto;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
@@ -160,10 +161,17 @@ void TstInstalacion::metainfo_validatesAndLaunchesTheDesktopEntry()
             lanzable = xml.readElementText();
         else if (xml.name() == QStringLiteral("binary"))
             binario = xml.readElementText();
+        else if (xml.name() == QStringLiteral("metadata_license"))
+            licenciaDatos = xml.readElementText();
+        else if (xml.name() == QStringLiteral("project_license"))
+            licenciaProyecto = xml.readElementText();
     }
     QCOMPARE(id, Id);
     QCOMPARE(lanzable, Id + QStringLiteral(".desktop"));
     QCOMPARE(binario, QStringLiteral("constitucion"));
+    // The licences of the package's copyright file: the code's, and the Constitution's text.
+    QCOMPARE(licenciaDatos, QStringLiteral("CC0-1.0"));
+    QCOMPARE(licenciaProyecto, QStringLiteral("GPL-3.0-or-later AND LicenseRef-public-domain"));
 }
 
 void TstInstalacion::debianPackage_holdsTheTreeDependsOnQtAndStarts()
@@ -203,6 +211,15 @@ void TstInstalacion::debianPackage_holdsTheTreeDependsOnQtAndStarts()
                                 QStringLiteral("usr/share/icons/hicolor/scalable/apps/%1.svg").arg(Id),
                                 QStringLiteral("usr/share/icons/hicolor/48x48/apps/%1.png").arg(Id)})
         QVERIFY2(QFileInfo(raiz + QLatin1Char('/') + ruta).isFile(), qPrintable(ruta));
+
+    // The copyright file keeps the code's licence apart from the Constitution's official text.
+    QFile copyright(raiz + QStringLiteral("/usr/share/doc/constitucion/copyright"));
+    QVERIFY(copyright.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString derechos = QString::fromUtf8(copyright.readAll());
+    for (const char *linea : {"Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/",
+                              "License: GPL-3.0-or-later", "License: public-domain", "Gaceta Oficial",
+                              "N.º 5.453 Extraordinario, 24 de marzo de 2000"})
+        QVERIFY2(derechos.contains(QString::fromUtf8(linea)), linea);
 
     // The packaged program starts and keeps running its event loop until it is stopped.
     QProcess programa;
