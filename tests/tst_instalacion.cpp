@@ -284,6 +284,22 @@ void TstInstalacion::debianPackage_holdsTheTreeDependsOnQtAndStarts()
                               "N.º 5.453 Extraordinario, 24 de marzo de 2000"})
         QVERIFY2(derechos.contains(QString::fromUtf8(linea)), linea);
 
+    // The changelog and the manual page name the package's version (lintian compares neither).
+    const Salida version = ejecutar(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), deb, QStringLiteral("Version")});
+    QCOMPARE(version.codigo, 0);
+    const Salida cambios = ejecutar(QStringLiteral("gzip"), {QStringLiteral("-dc"),
+                                    raiz + QStringLiteral("/usr/share/doc/constitucion/changelog.gz")});
+    QVERIFY2(cambios.texto.startsWith(QStringLiteral("constitucion (%1) ").arg(version.texto.trimmed())),
+             qPrintable(version.texto + cambios.texto));
+    const Salida manual = ejecutar(QStringLiteral("gzip"), {QStringLiteral("-dc"),
+                                   raiz + QStringLiteral("/usr/share/man/man1/constitucion.1.gz")});
+    QVERIFY2(manual.texto.contains(QStringLiteral("\"constitucion %1\"").arg(version.texto.trimmed())),
+             qPrintable(version.texto));
+
+    const Salida mantenedor =
+        ejecutar(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), deb, QStringLiteral("Maintainer")});
+    QCOMPARE(mantenedor.texto.trimmed(), QStringLiteral("Constitución 1999 <lector@example.org>"));
+
     // The packaged program starts and keeps running its event loop until it is stopped.
     QProcess programa;
     programa.setProcessChannelMode(QProcess::MergedChannels);
