@@ -1,6 +1,6 @@
 // What `cmake --install` and the Debian package put on a system: the program, the
 // menu entry, the AppStream metadata, the icons and the manual page, each valid for the
-// tools that read them, and a package whose program starts.
+// tools that read them, and a package lintian passes whose program starts.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -274,6 +274,13 @@ void TstInstalacion::debianPackage_holdsTheTreeDependsOnQtAndStarts()
                                 QStringLiteral("usr/share/icons/hicolor/scalable/apps/%1.svg").arg(Id),
                                 QStringLiteral("usr/share/icons/hicolor/48x48/apps/%1.png").arg(Id)})
         QVERIFY2(QFileInfo(raiz + QLatin1Char('/') + ruta).isFile(), qPrintable(ruta));
+
+    // Debian's own checker, as a packager runs it: no error and no warning.
+    const Salida lintian = ejecutar(QStringLiteral("lintian"), {QStringLiteral("--fail-on"),
+                                                                QStringLiteral("error,warning"), deb});
+    QVERIFY2(lintian.codigo == 0, qPrintable(lintian.texto));
+    const QRegularExpression errorOAviso(QStringLiteral("^[EW]: "), QRegularExpression::MultilineOption);
+    QVERIFY2(!errorOAviso.match(lintian.texto).hasMatch(), qPrintable(lintian.texto));
 
     // The copyright file keeps the code's licence apart from the Constitution's official text.
     QFile copyright(raiz + QStringLiteral("/usr/share/doc/constitucion/copyright"));
