@@ -10,7 +10,7 @@ PACKAGES=(
     libbenchmark-dev
     fonts-liberation2
     xvfb xauth x11-utils xdotool imagemagick
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file lintian man-db
 )
 
 install_missing() {

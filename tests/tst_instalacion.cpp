@@ -1,11 +1,12 @@
 // What `cmake --install` and the Debian package put on a system: the program, the
-// menu entry, the AppStream metadata and the icons, each valid for the desktop tools
-// that read them, and a package whose program starts.
+// menu entry, the AppStream metadata, the icons and the manual page, each valid for the
+// tools that read them, and a package lintian passes whose program starts.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,6 +30,42 @@ Salida ejecutar(const QString &programa, const QStringList &argumentos, int mili
         return {-1, programa + QStringLiteral(" did not run: ") + proceso.errorString()};
     return {proceso.exitStatus() == QProcess::NormalExit ? proceso.exitCode() : -1,
             QString::fromLocal8Bit(proceso.readAll())};
+}
+
+struct Pagina {
+    int codigo = -1;
+    QString texto;  // the page as man prints it
+    QString avisos; // what man and groff say on standard error
+};
+
+// `man --warnings -l` on a page file, in a UTF-8 locale (the page is Spanish).
+Pagina leerManual(const QString &ruta)
+{
+    QProcess man;
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    entorno.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    entorno.remove(QStringLiteral("LC_ALL"));
+    entorno.insert(QStringLiteral("MANWIDTH"), QStringLiteral("80"));
+    man.setProcessEnvironment(entorno);
+    man.start(QStringLiteral("man"), {QStringLiteral("--warnings"), QStringLiteral("-l"), ruta});
+    if (!man.waitForStarted() || !man.waitForFinished(60000))
+        return {-1, {}, QStringLiteral("man did not run: ") + man.errorString()};
+    return {man.exitStatus() == QProcess::NormalExit ? man.exitCode() : -1,
+            QString::fromUtf8(man.readAllStandardOutput()), QString::fromUtf8(man.readAllStandardError())};
+}
+
+// Compressed as `gzip -9n` does: no file name and no time in the header, best compression.
+void compruebaGzip9n(const QString &ruta)
+{
+    QFile f(ruta);
+    QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(ruta));
+    const QByteArray cabecera = f.read(10);
+    QCOMPARE(cabecera.size(), 10);
+    QCOMPARE(quint8(cabecera[0]), quint8(0x1f));
+    QCOMPARE(quint8(cabecera[1]), quint8(0x8b));
+    QCOMPARE(quint8(cabecera[3]) & 0x08, 0); // FNAME
+    QCOMPARE(cabecera.mid(4, 4), QByteArray(4, '\0')); // MTIME
+    QCOMPARE(quint8(cabecera[8]), quint8(2)); // XFL: maximum compression
 }
 
 // The value of a key in the [Desktop Entry] group.
@@ -57,6 +94,7 @@ private slots:
     void scalableIcon_isSvg();
     void desktopEntry_validatesAndNamesTheProgramAndIcon();
     void metainfo_validatesAndLaunchesTheDesktopEntry();
+    void manualPage_isCompressedAndRendersWithoutWarnings();
     void debianPackage_holdsTheTreeDependsOnQtAndStarts();
 
 private:
@@ -81,6 +119,9 @@ void TstInstalacion::installedTree_holdsEachFileInItsPlace_data()
     QTest::newRow("desktop entry") << QStringLiteral("share/applications/%1.desktop").arg(Id) << false;
     QTest::newRow("appstream metainfo") << QStringLiteral("share/metainfo/%1.metainfo.xml").arg(Id) << false;
     QTest::newRow("scalable icon") << QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(Id) << false;
+    QTest::newRow("manual page") << QStringLiteral("share/man/man1/constitucion.1.gz") << false;
+    QTest::newRow("copyright") << QStringLiteral("share/doc/constitucion/copyright") << false;
+    QTest::newRow("changelog") << QStringLiteral("share/doc/constitucion/changelog.gz") << false;
 }
 
 void TstInstalacion::installedTree_holdsEachFileInItsPlace()
@@ -150,7 +191,7 @@ void TstInstalacion::metainfo_validatesAndLaunchesTheDesktopEntry()
     QFile f(ruta);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&f);
-    QString id, lanzable, binario;
+    QString id, lanzable, binario, licenciaDatos, licenciaProyecto;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
@@ -160,10 +201,40 @@ void TstInstalacion::metainfo_validatesAndLaunchesTheDesktopEntry()
             lanzable = xml.readElementText();
         else if (xml.name() == QStringLiteral("binary"))
             binario = xml.readElementText();
+        else if (xml.name() == QStringLiteral("metadata_license"))
+            licenciaDatos = xml.readElementText();
+        else if (xml.name() == QStringLiteral("project_license"))
+            licenciaProyecto = xml.readElementText();
     }
     QCOMPARE(id, Id);
     QCOMPARE(lanzable, Id + QStringLiteral(".desktop"));
     QCOMPARE(binario, QStringLiteral("constitucion"));
+    // The licences of the package's copyright file: the code's, and the Constitution's text.
+    QCOMPARE(licenciaDatos, QStringLiteral("CC0-1.0"));
+    QCOMPARE(licenciaProyecto, QStringLiteral("GPL-3.0-or-later AND LicenseRef-public-domain"));
+}
+
+void TstInstalacion::manualPage_isCompressedAndRendersWithoutWarnings()
+{
+    const QString ruta = enPrefijo(QStringLiteral("share/man/man1/constitucion.1.gz"));
+    compruebaGzip9n(ruta);
+    const Pagina pagina = leerManual(ruta);
+    QVERIFY2(pagina.codigo == 0, qPrintable(pagina.avisos));
+    QVERIFY2(pagina.avisos.isEmpty(), qPrintable(pagina.avisos));
+    // Its whatis line, every option of --help, the keys and each exit status.
+    const QStringList esperado = {
+        QStringLiteral("constitucion - lector de la Constitución de la República Bolivariana de Venezuela"),
+        QStringLiteral("SINOPSIS"), QStringLiteral("--articulo N"), QStringLiteral("-h, --help"),
+        QStringLiteral("--version"), QStringLiteral("-platform"), QStringLiteral("TECLADO"),
+        QStringLiteral("Alt+RePág, Alt+AvPág"), QStringLiteral("Ctrl+Mayús+C"), QStringLiteral("F3, Mayús+F3"),
+        QStringLiteral("ESTADO DE SALIDA"), QStringLiteral("ARCHIVOS")};
+    const QString seguido = pagina.texto.simplified(); // lines joined as they wrap at 80 columns
+    for (const QString &texto : esperado)
+        QVERIFY2(seguido.contains(texto), qPrintable(texto + QStringLiteral(" not in\n") + pagina.texto));
+    const QRegularExpression estado(QStringLiteral("ESTADO DE SALIDA\\n\\s+0\\s.*\\n\\s+1\\s.*\\n\\s+2\\s"),
+                                    QRegularExpression::DotMatchesEverythingOption);
+    QVERIFY2(estado.match(pagina.texto).hasMatch(), qPrintable(pagina.texto));
+    compruebaGzip9n(enPrefijo(QStringLiteral("share/doc/constitucion/changelog.gz")));
 }
 
 void TstInstalacion::debianPackage_holdsTheTreeDependsOnQtAndStarts()
@@ -203,6 +274,38 @@ void TstInstalacion::debianPackage_holdsTheTreeDependsOnQtAndStarts()
                                 QStringLiteral("usr/share/icons/hicolor/scalable/apps/%1.svg").arg(Id),
                                 QStringLiteral("usr/share/icons/hicolor/48x48/apps/%1.png").arg(Id)})
         QVERIFY2(QFileInfo(raiz + QLatin1Char('/') + ruta).isFile(), qPrintable(ruta));
+
+    // Debian's own checker, as a packager runs it: no error and no warning.
+    const Salida lintian = ejecutar(QStringLiteral("lintian"), {QStringLiteral("--fail-on"),
+                                                                QStringLiteral("error,warning"), deb});
+    QVERIFY2(lintian.codigo == 0, qPrintable(lintian.texto));
+    const QRegularExpression errorOAviso(QStringLiteral("^[EW]: "), QRegularExpression::MultilineOption);
+    QVERIFY2(!errorOAviso.match(lintian.texto).hasMatch(), qPrintable(lintian.texto));
+
+    // The copyright file keeps the code's licence apart from the Constitution's official text.
+    QFile copyright(raiz + QStringLiteral("/usr/share/doc/constitucion/copyright"));
+    QVERIFY(copyright.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString derechos = QString::fromUtf8(copyright.readAll());
+    for (const char *linea : {"Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/",
+                              "License: GPL-3.0-or-later", "License: public-domain", "Gaceta Oficial",
+                              "N.º 5.453 Extraordinario, 24 de marzo de 2000"})
+        QVERIFY2(derechos.contains(QString::fromUtf8(linea)), linea);
+
+    // The changelog and the manual page name the package's version (lintian compares neither).
+    const Salida version = ejecutar(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), deb, QStringLiteral("Version")});
+    QCOMPARE(version.codigo, 0);
+    const Salida cambios = ejecutar(QStringLiteral("gzip"), {QStringLiteral("-dc"),
+                                    raiz + QStringLiteral("/usr/share/doc/constitucion/changelog.gz")});
+    QVERIFY2(cambios.texto.startsWith(QStringLiteral("constitucion (%1) ").arg(version.texto.trimmed())),
+             qPrintable(version.texto + cambios.texto));
+    const Salida manual = ejecutar(QStringLiteral("gzip"), {QStringLiteral("-dc"),
+                                   raiz + QStringLiteral("/usr/share/man/man1/constitucion.1.gz")});
+    QVERIFY2(manual.texto.contains(QStringLiteral("\"constitucion %1\"").arg(version.texto.trimmed())),
+             qPrintable(version.texto));
+
+    const Salida mantenedor =
+        ejecutar(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), deb, QStringLiteral("Maintainer")});
+    QCOMPARE(mantenedor.texto.trimmed(), QStringLiteral("Constitución 1999 <lector@example.org>"));
 
     // The packaged program starts and keeps running its event loop until it is stopped.
     QProcess programa;
