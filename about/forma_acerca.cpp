@@ -155,6 +155,7 @@ void Forma_Acerca::setupPanelDerecho()
 
     wwDBRichEdit1 = new RichTextView(Panel_Acerca_Der);
     wwDBRichEdit1->setObjectName(QStringLiteral("wwDBRichEdit1"));
+    wwDBRichEdit1->setAccessibleName(QStringLiteral("Nota sobre el texto y el autor"));
     wwDBRichEdit1->setGeometry(5, 5, 353, 166);
     wwDBRichEdit1->setFrameShape(QFrame::NoFrame);
     wwDBRichEdit1->document()->setDocumentMargin(2);

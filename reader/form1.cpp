@@ -1,6 +1,8 @@
 #include "form1.h"
 
+#include "acceso_ventanas.h"
 #include "apariencia.h"
+#include "aviso_lector.h"
 #include "crear.h"
 #include "divisiones.h"
 #include "enmiendas.h"
@@ -38,6 +40,7 @@ Form1::Form1(QWidget *parent)
     : QWidget(parent)
 {
     Reiniciar_Estado();
+    instalarAccesoVentanas();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("CONSTITUCION DE LA REPUBLICA BOLIVARIANA DE VENEZUELA 15 DICIEMBRE DE 1999"));
     setWindowIcon(Recursos::imagen(Recursos::Icono));
@@ -254,11 +257,13 @@ void Form1::Resaltar_Tramo(int inicio, int largo)
 // the headings shown, and the name change is reported even when the name is the same.
 void Form1::anunciarEntrada()
 {
-    QStringList partes{StaticText1->text().trimmed()};
+    QStringList encabezados;
     for (const QLabel *tira : {StaticText5, StaticText6, StaticText7})
         if (const QString cabecera = tira->text().trimmed(); !cabecera.isEmpty())
-            partes << cabecera;
-    if (const QString nota = Nota_Enmienda(Articulo_Actual); !nota.isEmpty())
+            encabezados << cabecera;
+    const QString nota = Nota_Enmienda(Articulo_Actual);
+    QStringList partes = QStringList{StaticText1->text().trimmed()} + encabezados;
+    if (!nota.isEmpty())
         partes << nota;
     const QString nombre = partes.join(QStringLiteral(", "));
     if (ColorMemo1->accessibleName() == nombre) {
@@ -267,6 +272,19 @@ void Form1::anunciarEntrada()
     } else {
         ColorMemo1->setAccessibleName(nombre);
     }
+    // Spoken wherever the keyboard is: the caption and the headings that changed.
+    if (!QAccessible::isActive())
+        return;
+    QStringList anuncio{StaticText1->text().trimmed()};
+    for (const QString &e : std::as_const(encabezados))
+        if (!Encabezados_Anunciados.contains(e))
+            anuncio << e;
+    if (!nota.isEmpty())
+        anuncio << nota;
+    Encabezados_Anunciados = encabezados;
+    if (!Aviso_Lector)
+        Aviso_Lector = new AvisoLector(this);
+    Aviso_Lector->anunciar(anuncio.join(QStringLiteral(", ")));
 }
 
 void Form1::Actualizar_Botones()

@@ -23,6 +23,7 @@ class QSplitter;
 class QTabWidget;
 class QTableView;
 class QTreeWidget;
+class AvisoLector;
 class Forma_Acerca;
 class ListaConBusqueda;
 class ModeloEstadisticas;
@@ -145,7 +146,9 @@ private:
     void setupIndice();
     void Boton_Profundidad_Toggled(QAbstractButton *boton);
     void colocarVentana(); // designed outer size, centred on the screen
-    void anunciarEntrada(); // ColorMemo1's accessible name after a move
+    void anunciarEntrada(); // ColorMemo1's accessible name after a move, and the announcement
+    AvisoLector *Aviso_Lector = nullptr; // made on the first move a screen reader is there to hear
+    QStringList Encabezados_Anunciados;  // the headings the last announcement named
     void connectHandlers();
     // Bold on yellow over one stretch of the text, as the concordance highlight marks a word.
     void Resaltar_Tramo(int inicio, int largo);

@@ -115,6 +115,7 @@ void Form1::setupBandaMenu()
     // A 3-pixel border inside the bevel.
     Panel4 = panelElevado(Panel_Menu, "Panel4");
     Panel4->setFixedSize(160, 48);
+    Panel4->setAccessibleName(QStringLiteral("Número del artículo: escriba sus cifras y pulse Intro"));
     auto *selector = sinMargenes(new QHBoxLayout(Panel4));
     selector->setContentsMargins(3, 3, 3, 3);
     const struct { QFrame **panel; const char *nombre; QLabel **digito; const char *nombreDigito;
@@ -297,18 +298,28 @@ void Form1::setupPaginaIndice()
     pagina->addWidget(StaticText9);
     TreeView1 = crear<VetoTreeWidget>(Pagina_Indice, "TreeView1");
     TreeView1->setHeaderHidden(true);
+    TreeView1->setHeaderLabel(QStringLiteral("Índice")); // hidden; named for screen readers
+    TreeView1->setAccessibleName(QStringLiteral("Índice: títulos, capítulos y secciones"));
     Apariencia::colorear(TreeView1, Apariencia::VerdeDinero, Qt::black);
     pagina->addWidget(TreeView1, 1);
     auto *fila = sinMargenes(new QHBoxLayout, 1);
-    const struct { QPushButton **boton; const char *nombre; const char *texto; int ancho; qreal puntos; } botones[] = {
-        {&Boton_0, "Boton_0", "0", 72, 8},
-        {&Boton_1, "Boton_1", "1", 71, 10},
-        {&Boton_2, "Boton_2", "2", 71, 10},
-        {&Boton_3, "Boton_3", "3", 71, 10},
+    const struct {
+        QPushButton **boton;
+        const char *nombre;
+        const char *texto;
+        int ancho;
+        qreal puntos;
+        const char *acceso; // what a screen reader says of it
+    } botones[] = {
+        {&Boton_0, "Boton_0", "0", 72, 8, "Índice sin límite de niveles"},
+        {&Boton_1, "Boton_1", "1", 71, 10, "Índice: solo los títulos"},
+        {&Boton_2, "Boton_2", "2", 71, 10, "Índice: títulos y capítulos"},
+        {&Boton_3, "Boton_3", "3", 71, 10, "Índice: títulos, capítulos y secciones"},
     };
     for (const auto &b : botones) {
         *b.boton = crear<BotonPlano>(Pagina_Indice, b.nombre);
         (*b.boton)->setText(QString::fromLatin1(b.texto));
+        (*b.boton)->setAccessibleName(QString::fromUtf8(b.acceso));
         (*b.boton)->setFont(Apariencia::fuente(b.puntos));
         (*b.boton)->setFixedSize(b.ancho, 20);
         fila->addWidget(*b.boton);
@@ -329,6 +340,7 @@ void Form1::setupPaginaReferencias()
     auto *const filaEdit = sinMargenes(new QHBoxLayout(bandaEdit));
     filaEdit->setContentsMargins(5, 0, 5, 0);
     Edit1 = crear<QLineEdit>(bandaEdit, "Edit1");
+    Edit1->setAccessibleName(QStringLiteral("Palabra que busca en las referencias"));
     filaEdit->addWidget(Edit1);
     pagina->addWidget(bandaEdit);
 
@@ -339,6 +351,8 @@ void Form1::setupPaginaReferencias()
     bordeLista2->setFixedWidth(60);
     ListBox1 = crear<ListaConBusqueda>(bordeLista1, "ListBox1");
     ListBox2 = crear<ListaConBusqueda>(bordeLista2, "ListBox2");
+    ListBox1->setAccessibleName(QStringLiteral("Palabras que empiezan así"));
+    ListBox2->setAccessibleName(QStringLiteral("Artículos donde está la palabra"));
     for (auto [borde, lista] : {std::pair{bordeLista1, ListBox1}, std::pair{bordeLista2, ListBox2}}) {
         auto *const marco = sinMargenes(new QVBoxLayout(borde));
         marco->setContentsMargins(5, 5, 5, 5);
@@ -355,6 +369,7 @@ void Form1::setupPaginaEstadisticas()
 {
     auto *pagina = sinMargenes(new QVBoxLayout(Tab_Estdisticas));
     ListView1 = crear<QTableView>(Tab_Estdisticas, "ListView1");
+    ListView1->setAccessibleName(QStringLiteral("Palabras: en cuántos artículos y cuántas veces"));
     Modelo_Estadisticas = new ModeloEstadisticas(ListView1);
     ListView1->setModel(Modelo_Estadisticas);
     configurarInforme(ListView1, {170, 55, 45});

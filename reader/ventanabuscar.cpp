@@ -1,6 +1,7 @@
 #include "ventanabuscar.h"
 
 #include "apariencia.h"
+#include "aviso_lector.h"
 #include "cita.h"
 #include "colocacion_buscar.h"
 #include "crear.h"
@@ -9,12 +10,14 @@
 #include "modeloresultados.h"
 #include "richtextview.h"
 
+#include <QAccessible>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -114,6 +117,7 @@ void VentanaBuscar::Texto_BuscarChange()
     Cuenta_Buscar->setText(textoCuenta(Modelo_Resultados->totalCoincidencias(), Modelo_Resultados->rowCount(), consulta));
     Rotulo_Vista->clear();
     Vista_Previa->ClearText();
+    anunciarCuenta();
     emit resultadosCambiados();
 }
 
@@ -159,6 +163,20 @@ bool VentanaBuscar::eventFilter(QObject *objeto, QEvent *evento)
         return true;
     }
     return QDialog::eventFilter(objeto, evento);
+}
+
+void VentanaBuscar::anunciarCuenta()
+{
+    if (!QAccessible::isActive())
+        return;
+    if (!Pausa_Tecleo) {
+        Aviso_Cuenta = new AvisoLector(this);
+        Pausa_Tecleo = new QTimer(this);
+        Pausa_Tecleo->setSingleShot(true);
+        Pausa_Tecleo->setInterval(700);
+        connect(Pausa_Tecleo, &QTimer::timeout, this, [this] { Aviso_Cuenta->anunciar(Cuenta_Buscar->text()); });
+    }
+    Pausa_Tecleo->start();
 }
 
 bool VentanaBuscar::consultaVacia() const

@@ -7,6 +7,8 @@
 class QLabel;
 class QLineEdit;
 class QTableView;
+class QTimer;
+class AvisoLector;
 class ModeloResultados;
 class RichTextView;
 
@@ -59,4 +61,8 @@ private:
     QLabel *const Rotulo_Vista;
     RichTextView *const Vista_Previa;
     bool colocada = false;
+    // The count, told to a screen reader once typing pauses; made when first needed.
+    void anunciarCuenta();
+    AvisoLector *Aviso_Cuenta = nullptr;
+    QTimer *Pausa_Tecleo = nullptr;
 };

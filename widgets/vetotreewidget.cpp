@@ -1,5 +1,6 @@
 #include "vetotreewidget.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -353,4 +354,14 @@ void VetoTreeWidget::drawBranches(QPainter *painter, const QRect &rect, const QM
     if (index.row() + 1 < model()->rowCount(index.parent()))
         opcion.state |= QStyle::State_Sibling;
     style()->drawPrimitive(QStyle::PE_IndicatorBranch, &opcion, painter, this);
+}
+
+void VetoTreeWidget::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    if (hasFocus() || !QAccessible::isActive()) {
+        QTreeWidget::currentChanged(current, previous);
+        return;
+    }
+    // The tree view's own step adds only the focus event to the item view's: skip it.
+    QAbstractItemView::currentChanged(current, previous);
 }

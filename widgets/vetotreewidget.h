@@ -73,6 +73,9 @@ protected:
     void drawBranches(QPainter *painter, const QRect &rect, const QModelIndex &index) const override;
     void rowsInserted(const QModelIndex &parent, int start, int end) override;
     void updateGeometries() override;
+    // A node made current by the program while the keyboard is elsewhere (the entry shown
+    // moved the selection) is not reported to screen readers as a focus move.
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 
 private:
     bool allowed(const QTreeWidgetItem *item);

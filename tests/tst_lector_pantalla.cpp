@@ -1,0 +1,223 @@
+// What a screen reader is told, through Qt's accessibility layer: the main window is a window
+// and its panels plain groupings (so that a screen reader finds the active window), the
+// controls carry Spanish names, every move to an entry is announced once by a notification
+// wherever the keyboard is (its caption, and the headings only when they change), the search
+// window's count is announced once typing pauses, and the index tree claims no focus that it
+// does not have.
+#include "arranque_completo.h"
+#include "form1.h"
+#include "forma_acerca.h"
+#include "teclear.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Suceso {
+    QAccessible::Event tipo;
+    QString objeto; // the object's name
+    QString nombre; // its accessible name
+    QAccessible::Role papel;
+};
+
+QList<Suceso> sucesos;
+
+void registrar(QAccessibleEvent *evento)
+{
+    QObject *const objeto = evento->object();
+    if (!objeto)
+        return;
+    QAccessibleInterface *const iface = QAccessible::queryAccessibleInterface(objeto);
+    sucesos.append({evento->type(), objeto->objectName(), iface ? iface->text(QAccessible::Name) : QString(),
+                    iface ? iface->role() : QAccessible::NoRole});
+}
+
+// The notifications shown since the list was last emptied: what was announced.
+QStringList anunciado()
+{
+    QStringList r;
+    for (const Suceso &s : std::as_const(sucesos))
+        if (s.tipo == QAccessible::ObjectShow && s.papel == QAccessible::Notification)
+            r << s.nombre;
+    return r;
+}
+
+} // namespace
+
+class TstLectorPantalla : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+    void roles_windowAndGroupings();
+    void names_ofTheControls_data();
+    void names_ofTheControls();
+    void moves_areAnnouncedWhereverTheKeyboardIs();
+    void tree_claimsNoFocusItHasNot();
+    void searchCount_announcedOnceTypingPauses();
+
+private:
+    QWidget *hijo(const QString &nombre) const { return ventana->findChild<QWidget *>(nombre); }
+    void tecla(QKeyCombination c) const
+    {
+        QTest::keyClick(QApplication::focusWidget(), c.key(), c.keyboardModifiers());
+    }
+
+    std::unique_ptr<Form1> ventana;
+};
+
+void TstLectorPantalla::initTestCase()
+{
+    QAccessible::setActive(true);
+    QAccessible::installUpdateHandler(registrar);
+    QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
+}
+
+void TstLectorPantalla::cleanupTestCase()
+{
+    QAccessible::installUpdateHandler(nullptr);
+}
+
+void TstLectorPantalla::init()
+{
+    ventana = std::make_unique<Form1>();
+    ventana->show();
+    ventana->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(ventana.get()));
+    QVERIFY(esperarArranque(ventana.get()));
+    sucesos.clear();
+}
+
+void TstLectorPantalla::cleanup()
+{
+    ventana.reset();
+}
+
+void TstLectorPantalla::roles_windowAndGroupings()
+{
+    const auto papel = [](QObject *o) {
+        QAccessibleInterface *const iface = QAccessible::queryAccessibleInterface(o);
+        return iface ? iface->role() : QAccessible::NoRole;
+    };
+    QCOMPARE(papel(ventana.get()), QAccessible::Window);
+    for (const char *panel : {"Panel_Menu", "Panel4", "Panel_Titulos", "Panel_Cuerpo", "Panel1", "Grupo_Botones_Menu"})
+        QCOMPARE(papel(hijo(QLatin1String(panel))), QAccessible::Grouping);
+    // Subclasses of a frame keep their own.
+    QCOMPARE(papel(hijo(u"StaticText1"_s)), QAccessible::StaticText);
+    QCOMPARE(papel(hijo(u"TreeView1"_s)), QAccessible::Tree);
+    QCOMPARE(papel(hijo(u"ColorMemo1"_s)), QAccessible::EditableText);
+    QCOMPARE(papel(Forma_Acerca::Instancia()), QAccessible::Dialog);
+}
+
+void TstLectorPantalla::names_ofTheControls_data()
+{
+    QTest::addColumn<QString>("objeto");
+    QTest::addColumn<QString>("nombre");
+    QTest::newRow("selector") << u"Panel4"_s << u"Número del artículo: escriba sus cifras y pulse Intro"_s;
+    QTest::newRow("tree") << u"TreeView1"_s << u"Índice: títulos, capítulos y secciones"_s;
+    QTest::newRow("depth 0") << u"Boton_0"_s << u"Índice sin límite de niveles"_s;
+    QTest::newRow("depth 1") << u"Boton_1"_s << u"Índice: solo los títulos"_s;
+    QTest::newRow("depth 2") << u"Boton_2"_s << u"Índice: títulos y capítulos"_s;
+    QTest::newRow("depth 3") << u"Boton_3"_s << u"Índice: títulos, capítulos y secciones"_s;
+    QTest::newRow("word box") << u"Edit1"_s << u"Palabra que busca en las referencias"_s;
+    QTest::newRow("word list") << u"ListBox1"_s << u"Palabras que empiezan así"_s;
+    QTest::newRow("entry list") << u"ListBox2"_s << u"Artículos donde está la palabra"_s;
+    QTest::newRow("statistics") << u"ListView1"_s << u"Palabras: en cuántos artículos y cuántas veces"_s;
+    QTest::newRow("about note") << u"wwDBRichEdit1"_s << u"Nota sobre el texto y el autor"_s;
+}
+
+void TstLectorPantalla::names_ofTheControls()
+{
+    QFETCH(QString, objeto);
+    QFETCH(QString, nombre);
+    QObject *o = hijo(objeto);
+    if (!o)
+        o = Forma_Acerca::Instancia()->findChild<QWidget *>(objeto);
+    QVERIFY(o);
+    QAccessibleInterface *const iface = QAccessible::queryAccessibleInterface(o);
+    QVERIFY(iface);
+    QCOMPARE(iface->text(QAccessible::Name), nombre);
+    // The hidden header of the tree is no bare number.
+    if (objeto == u"TreeView1"_s)
+        QCOMPARE(static_cast<QTreeWidget *>(o)->headerItem()->text(0), u"Índice"_s);
+}
+
+void TstLectorPantalla::moves_areAnnouncedWhereverTheKeyboardIs()
+{
+    // The keyboard on a menu button; Ctrl+G 1 5 7 Enter.
+    hijo(u"Boton_Menu_Siguiente_"_s)->setFocus(Qt::TabFocusReason);
+    tecla(Qt::CTRL | Qt::Key_G);
+    for (const Qt::Key k : {Qt::Key_1, Qt::Key_5, Qt::Key_7, Qt::Key_Return})
+        tecla(QKeyCombination(k));
+    QCOMPARE(anunciado(), (QStringList{u"Artículo 157, IV DEL PODER PÚBLICO, II De la Competencia del Poder "
+                                       u"Público Nacional"_s}));
+    // The next entry, in the same chapter: its caption alone.
+    sucesos.clear();
+    tecla(Qt::ALT | Qt::Key_PageDown);
+    QCOMPARE(anunciado(), QStringList{u"Artículo 158"_s});
+    // Back: the caption again, once.
+    sucesos.clear();
+    tecla(Qt::ALT | Qt::Key_Left);
+    QCOMPARE(anunciado(), QStringList{u"Artículo 157"_s});
+    // A button: into another title; an amended article carries its note.
+    sucesos.clear();
+    QTest::mouseClick(static_cast<QPushButton *>(hijo(u"Boton_Menu_Ultimo_"_s)), Qt::LeftButton);
+    QCOMPARE(anunciado(), QStringList{u"Única., DISPOSICIÓN FINAL"_s});
+    sucesos.clear();
+    ventana->elegirArticulo(230);
+    QCOMPARE(anunciado(), (QStringList{u"Artículo 230, V DE LA ORGANIZACIÓN DEL PODER PÚBLICO NACIONAL, II Del "
+                                       u"Poder Ejecutivo Nacional, Primera: Del Presidente o Presidenta de la "
+                                       u"República, Artículo modificado por la Enmienda N.º 1 (Gaceta Oficial N.º "
+                                       u"5.908 Extraordinario, 19 de febrero de 2009). Se muestra el texto de 1999."_s}));
+}
+
+void TstLectorPantalla::tree_claimsNoFocusItHasNot()
+{
+    QWidget *const boton = hijo(u"Boton_Menu_Siguiente_"_s);
+    boton->setFocus(Qt::TabFocusReason);
+    // Moves that change division move the tree's current node; the keyboard stays put.
+    for (int n : {157, 20, 300})
+        ventana->elegirArticulo(n);
+    tecla(Qt::ALT | Qt::Key_PageDown);
+    QVERIFY(boton->hasFocus());
+    for (const Suceso &s : std::as_const(sucesos))
+        QVERIFY2(!(s.tipo == QAccessible::Focus && s.objeto == u"TreeView1"_s), "the tree claimed the focus");
+    // With the keyboard in the tree, its moves are focus moves.
+    hijo(u"TreeView1"_s)->setFocus(Qt::TabFocusReason);
+    sucesos.clear();
+    tecla(QKeyCombination(Qt::Key_Down));
+    bool foco = false;
+    for (const Suceso &s : std::as_const(sucesos))
+        foco = foco || (s.tipo == QAccessible::Focus && s.objeto == u"TreeView1"_s);
+    QVERIFY(foco);
+}
+
+void TstLectorPantalla::searchCount_announcedOnceTypingPauses()
+{
+    tecla(Qt::CTRL | Qt::Key_F);
+    auto *const texto = ventana->findChild<QLineEdit *>(u"Texto_Buscar"_s);
+    QVERIFY(texto);
+    QTRY_VERIFY(texto->hasFocus());
+    sucesos.clear();
+    teclear(texto, u"derechos humanos"_s);
+    QVERIFY(anunciado().isEmpty()); // not after each keystroke
+    QTRY_COMPARE(anunciado(), QStringList{u"38 coincidencias en 24 entradas"_s});
+    QTest::qWait(900);
+    QCOMPARE(anunciado().size(), 1);
+}
+
+QTEST_MAIN(TstLectorPantalla)
+#include "tst_lector_pantalla.moc"
