@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QTimer>
 
 namespace {
 
@@ -16,6 +17,7 @@ QAccessibleInterface *fabrica(const QString &clase, QObject *objeto)
 
 AvisoLector::AvisoLector(QWidget *parent)
     : QWidget(parent)
+    , ocultar_(new QTimer(this))
 {
     static const bool instalada = [] {
         QAccessible::installFactory(fabrica);
@@ -28,6 +30,11 @@ AvisoLector::AvisoLector(QWidget *parent)
     setFocusPolicy(Qt::NoFocus);
     setGeometry(0, 0, 1, 1);
     hide();
+    // Hidden again soon after, so that showing its window again (after the About dialog)
+    // does not repeat an old message.
+    ocultar_->setSingleShot(true);
+    ocultar_->setInterval(1000);
+    connect(ocultar_, &QTimer::timeout, this, &QWidget::hide);
 }
 
 void AvisoLector::anunciar(const QString &mensaje)
@@ -35,4 +42,5 @@ void AvisoLector::anunciar(const QString &mensaje)
     hide();
     setAccessibleName(mensaje);
     show();
+    ocultar_->start();
 }

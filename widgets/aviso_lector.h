@@ -2,9 +2,12 @@
 
 #include <QWidget>
 
+class QTimer;
+
 // Tells a screen reader something it would not hear otherwise, such as the entry a move
 // has reached while the keyboard stays on a button: an invisible notification, shown anew
-// with each message (screen readers speak a notification as it appears). It draws nothing,
+// with each message (screen readers speak a notification as it appears) and hidden a second
+// later. It draws nothing,
 // takes no focus and lets every click through.
 class AvisoLector final : public QWidget
 {
@@ -15,4 +18,7 @@ public:
     Q_DISABLE_COPY_MOVE(AvisoLector)
 
     void anunciar(const QString &mensaje);
+
+private:
+    QTimer *const ocultar_;
 };
