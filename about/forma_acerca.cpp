@@ -2,6 +2,7 @@
 
 #include "apariencia.h"
 #include "botonplano.h"
+#include "enlace_accesible.h"
 #include "imagen.h"
 #include "marco_foco.h"
 #include "recursos.h"
@@ -196,6 +197,7 @@ void Forma_Acerca::setupPanelDerecho()
         l->setCursor(Qt::PointingHandCursor);
         // Reached with Tab once the dialog is widened; Enter or Space then opens the link.
         l->setFocusPolicy(Qt::TabFocus);
+        marcarComoEnlace(l);
         Apariencia::colorear(l, Apariencia::Granate, Apariencia::Blanco);
         l->installEventFilter(this);
         return l;

@@ -5,12 +5,15 @@
 // window's count is announced once typing pauses, and the index tree claims no focus that it
 // does not have.
 #include "arranque_completo.h"
+#include "enlaces_abiertos.h"
 #include "form1.h"
 #include "forma_acerca.h"
 #include "teclear.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDesktopServices>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -30,6 +33,7 @@ struct Suceso {
 };
 
 QList<Suceso> sucesos;
+EnlacesAbiertos enlaces;
 
 void registrar(QAccessibleEvent *evento)
 {
@@ -68,6 +72,7 @@ private slots:
     void moves_areAnnouncedWhereverTheKeyboardIs();
     void tree_claimsNoFocusItHasNot();
     void searchCount_announcedOnceTypingPauses();
+    void aboutLinks_areLinksThatOpen();
 
 private:
     QWidget *hijo(const QString &nombre) const { return ventana->findChild<QWidget *>(nombre); }
@@ -83,12 +88,16 @@ void TstLectorPantalla::initTestCase()
 {
     QAccessible::setActive(true);
     QAccessible::installUpdateHandler(registrar);
+    for (const char *esquema : {"mailto", "http", "https"})
+        QDesktopServices::setUrlHandler(QString::fromLatin1(esquema), &enlaces, "abrir");
     QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
 }
 
 void TstLectorPantalla::cleanupTestCase()
 {
     QAccessible::installUpdateHandler(nullptr);
+    for (const char *esquema : {"mailto", "http", "https"})
+        QDesktopServices::unsetUrlHandler(QString::fromLatin1(esquema));
 }
 
 void TstLectorPantalla::init()
@@ -217,6 +226,33 @@ void TstLectorPantalla::searchCount_announcedOnceTypingPauses()
     QTRY_COMPARE(anunciado(), QStringList{u"38 coincidencias en 24 entradas"_s});
     QTest::qWait(900);
     QCOMPARE(anunciado().size(), 1);
+}
+
+void TstLectorPantalla::aboutLinks_areLinksThatOpen()
+{
+    Forma_Acerca *const dialogo = Forma_Acerca::Instancia();
+    dialogo->show(); // its activation deciphers the addresses
+    QVERIFY(QTest::qWaitForWindowExposed(dialogo));
+    const struct {
+        const char *objeto;
+        const char *direccion;
+    } casos[] = {{"MyMailAddress", "mailto:"}, {"MyWebAddress", "http"}};
+    for (const auto &c : casos) {
+        auto *const etiqueta = dialogo->findChild<QLabel *>(QLatin1String(c.objeto));
+        QVERIFY(etiqueta);
+        QAccessibleInterface *const iface = QAccessible::queryAccessibleInterface(etiqueta);
+        QVERIFY(iface);
+        QCOMPARE(iface->role(), QAccessible::Link);
+        QAccessibleActionInterface *const acciones = iface->actionInterface();
+        QVERIFY(acciones);
+        QCOMPARE(acciones->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+        // The press action opens the link, as Enter does.
+        enlaces.abiertos.clear();
+        acciones->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(enlaces.abiertos.size(), 1);
+        QVERIFY(enlaces.abiertos.first().toString().startsWith(QLatin1String(c.direccion)));
+    }
+    dialogo->hide();
 }
 
 QTEST_MAIN(TstLectorPantalla)
