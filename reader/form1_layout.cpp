@@ -137,6 +137,7 @@ void Form1::setupBandaMenu()
         (*c.giro)->setFlechas(Recursos::imagen(Recursos::FlechaArriba), Recursos::imagen(Recursos::FlechaAbajo));
         // Arrows only: named for a screen reader after the digit they change.
         (*c.giro)->setAccessibleName(QStringLiteral("%1 del artículo").arg(QLatin1String(c.cifra)));
+        (*c.giro)->setEtiquetaValor(*c.digito);
         columna->addWidget(*c.giro, 0, Qt::AlignHCenter | Qt::AlignTop);
         columna->addStretch();
         selector->addWidget(*c.panel);

@@ -6,6 +6,7 @@
 #include "entradas.h"
 #include "richtextview.h"
 #include "selector.h"
+#include "spinbutton.h"
 #include "unitm01.h"
 
 #include <QApplication>
@@ -100,6 +101,8 @@ void Form1::Mostrar_Digitos()
     StaticText14->setText(QString::number(Unidades));
     StaticText13->setText(QString::number(Decenas));
     StaticText12->setText(QString::number(Centenas));
+    for (SpinButton *const giro : {SpinButton1, SpinButton2, SpinButton3})
+        giro->avisarValor();
 }
 
 void Form1::Boton_Cunsultar_ArticuloClick()

@@ -2,8 +2,8 @@
 // and its panels plain groupings (so that a screen reader finds the active window), the
 // controls carry Spanish names, every move to an entry is announced once by a notification
 // wherever the keyboard is (its caption, and the headings only when they change), the search
-// window's count is announced once typing pauses, and the index tree claims no focus that it
-// does not have.
+// window's count is announced once typing pauses, the index tree claims no focus that it
+// does not have, the About dialog's links are links and the spin buttons spin boxes.
 #include "arranque_completo.h"
 #include "enlaces_abiertos.h"
 #include "form1.h"
@@ -73,6 +73,7 @@ private slots:
     void tree_claimsNoFocusItHasNot();
     void searchCount_announcedOnceTypingPauses();
     void aboutLinks_areLinksThatOpen();
+    void spinButtons_haveValueAndActions();
 
 private:
     QWidget *hijo(const QString &nombre) const { return ventana->findChild<QWidget *>(nombre); }
@@ -253,6 +254,39 @@ void TstLectorPantalla::aboutLinks_areLinksThatOpen()
         QVERIFY(enlaces.abiertos.first().toString().startsWith(QLatin1String(c.direccion)));
     }
     dialogo->hide();
+}
+
+void TstLectorPantalla::spinButtons_haveValueAndActions()
+{
+    ventana->elegirArticulo(157);
+    const struct {
+        const char *giro;
+        int valor;
+    } casos[] = {{"SpinButton1", 1}, {"SpinButton2", 5}, {"SpinButton3", 7}};
+    for (const auto &c : casos) {
+        QAccessibleInterface *const iface = QAccessible::queryAccessibleInterface(hijo(QLatin1String(c.giro)));
+        QVERIFY(iface);
+        QCOMPARE(iface->role(), QAccessible::SpinBox);
+        QVERIFY(iface->valueInterface());
+        QCOMPARE(iface->valueInterface()->currentValue().toInt(), c.valor);
+        QAccessibleActionInterface *const acciones = iface->actionInterface();
+        QVERIFY(acciones);
+        QCOMPARE(acciones->actionNames(), (QStringList{QAccessibleActionInterface::increaseAction(),
+                                                      QAccessibleActionInterface::decreaseAction()}));
+        // Increase does what the up arrow does; the new value is told.
+        sucesos.clear();
+        acciones->doAction(QAccessibleActionInterface::increaseAction());
+        QCOMPARE(iface->valueInterface()->currentValue().toInt(), c.valor + 1);
+        bool avisado = false;
+        for (const Suceso &s : std::as_const(sucesos))
+            avisado = avisado || (s.tipo == QAccessible::ValueChanged && s.objeto == QLatin1String(c.giro));
+        QVERIFY(avisado);
+        acciones->doAction(QAccessibleActionInterface::decreaseAction());
+        QCOMPARE(iface->valueInterface()->currentValue().toInt(), c.valor);
+    }
+    // The digits are back as they were: the go button shows article 157 again.
+    QTest::mouseClick(static_cast<QPushButton *>(hijo(u"Boton_Cunsultar_Articulo"_s)), Qt::LeftButton);
+    QCOMPARE(anunciado().last(), u"Artículo 157"_s);
 }
 
 QTEST_MAIN(TstLectorPantalla)
