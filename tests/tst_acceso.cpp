@@ -5,6 +5,7 @@
 // contrast; tree nodes show their whole heading as a tooltip; ColorMemo1 is named after the
 // entry after every move, with the name-change event sent; picture-only buttons keep names.
 #include "arranque_completo.h"
+#include "avisos_qt.h"
 #include "botonplano.h"
 #include "enlaces_abiertos.h"
 #include "form1.h"
@@ -530,5 +531,5 @@ void TstAcceso::pictureButtons_keepTheirNamesThroughChanges()
     QCOMPARE(hijo("SpinButton2")->accessibleName(), QStringLiteral("Decenas del artículo"));
 }
 
-QTEST_MAIN(TstAcceso)
+PRUEBA_MAIN(TstAcceso)
 #include "tst_acceso.moc"

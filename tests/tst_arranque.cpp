@@ -4,6 +4,7 @@
 // after that frame, every named widget exists as one window built in one go would have it,
 // in the same Tab order; a page or the About dialog asked for before then is made at once.
 #include "arranque_completo.h"
+#include "avisos_qt.h"
 #include "form1.h"
 #include "form1_atajos.h"
 #include "forma_acerca.h"
@@ -426,5 +427,5 @@ void TstArranque::windowKey_asTheFirstEvent()
     QCOMPARE(ventana.findChildren<QLineEdit *>(u"Edit1"_s).size(), 1);
 }
 
-QTEST_MAIN(TstArranque)
+PRUEBA_MAIN(TstArranque)
 #include "tst_arranque.moc"

@@ -2,6 +2,7 @@
 // the stepping keys, Back and Forward (keys and mouse buttons) across every route, typing
 // into the selector after Ctrl+G, the text size, and copying with citation.
 #include "arranque_completo.h"
+#include "avisos_qt.h"
 #include "casos_teclear_selector.h"
 #include "divisiones.h"
 #include "entradas.h"
@@ -607,5 +608,5 @@ void TstAtajos::copyWithCitation()
     }
 }
 
-QTEST_MAIN(TstAtajos)
+PRUEBA_MAIN(TstAtajos)
 #include "tst_atajos.moc"

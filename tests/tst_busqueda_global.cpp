@@ -1,6 +1,7 @@
 // The whole-text search without a window: hits against the real texts, checked against an
 // independent scan (a regular expression over a copy folded by Unicode decomposition),
 // the folding and word rules on small texts, the context line and the F3 stepping.
+#include "avisos_qt.h"
 #include "busqueda_global.h"
 #include "entradas.h"
 
@@ -231,5 +232,5 @@ void TstBusquedaGlobal::paso()
     QCOMPARE(pasoCoincidencia({{4, {{2, 3}}}}, {0, 0}, adelante), (Posicion_Coincidencia{0, 0}));
 }
 
-QTEST_APPLESS_MAIN(TstBusquedaGlobal)
+PRUEBA_APPLESS_MAIN(TstBusquedaGlobal)
 #include "tst_busqueda_global.moc"

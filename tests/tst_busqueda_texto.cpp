@@ -1,4 +1,5 @@
 // The rich text view's plain-text rules: line splitting and the forward whole-word search.
+#include "avisos_qt.h"
 #include "busqueda_texto.h"
 
 #include <QTest>
@@ -80,5 +81,5 @@ void TstBusquedaTexto::buscar()
     QCOMPARE(buscarEnTexto(documento, texto, inicio, longitud), resultado);
 }
 
-QTEST_APPLESS_MAIN(TstBusquedaTexto)
+PRUEBA_APPLESS_MAIN(TstBusquedaTexto)
 #include "tst_busqueda_texto.moc"

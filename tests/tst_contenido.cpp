@@ -1,5 +1,6 @@
 // The compiled-in entries and divisions, their captions and lookups, and the reading
 // of the texts file the build turns into the table.
+#include "avisos_qt.h"
 #include "divisiones.h"
 #include "entradas.h"
 #include "lectura_textos.h"
@@ -248,5 +249,5 @@ void TstContenido::leerTextos_rejects()
     QVERIFY(leerTextos("Uno.").error.contains(QStringLiteral("line feed")));
 }
 
-QTEST_APPLESS_MAIN(TstContenido)
+PRUEBA_APPLESS_MAIN(TstContenido)
 #include "tst_contenido.moc"

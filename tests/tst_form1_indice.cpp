@@ -1,5 +1,6 @@
 // The index tree of the real window: how it is built, the depth buttons, clicks that open a
 // division, keyboard moves that do not, and the expansion veto along every road.
+#include "avisos_qt.h"
 #include "divisiones.h"
 #include "form1.h"
 #include "unitm01.h"
@@ -368,5 +369,5 @@ void TstForm1Indice::veto_refusesOnEveryRoad()
     QVERIFY(t->visualItemRect(capitulo->child(0)).isValid());
 }
 
-QTEST_MAIN(TstForm1Indice)
+PRUEBA_MAIN(TstForm1Indice)
 #include "tst_form1_indice.moc"

@@ -2,6 +2,7 @@
 // the animation's frames, the refused closes, widening and closing, a second showing,
 // the link labels and hover colours.
 #include "arranque_completo.h"
+#include "avisos_qt.h"
 #include "enlaces_abiertos.h"
 #include "esponja.h"
 #include "esponja_esperada.h"
@@ -570,5 +571,5 @@ void TstFormaAcerca::minimised_comesBackSoAWindowIsAlwaysShown()
     QVERIFY(!ventana->isMinimized());
 }
 
-QTEST_MAIN(TstFormaAcerca)
+PRUEBA_MAIN(TstFormaAcerca)
 #include "tst_forma_acerca.moc"

@@ -1,5 +1,6 @@
 // The record of entries shown, for Back and Forward: moves in, the entry each step gives
 // and what is left on either side.
+#include "avisos_qt.h"
 #include "historial.h"
 
 #include <QTest>
@@ -76,5 +77,5 @@ void TstHistorial::limit_dropsTheOldest()
     QCOMPARE(largo.cuantasAtras(), Historial::LimitePorDefecto);
 }
 
-QTEST_APPLESS_MAIN(TstHistorial)
+PRUEBA_APPLESS_MAIN(TstHistorial)
 #include "tst_historial.moc"

@@ -1,5 +1,6 @@
 // The picture widget: compare-and-store amount, the lazy build on the first paint, a render
 // from the picture on every new amount, and paints that copy the working bitmap 1:1.
+#include "avisos_qt.h"
 #include "esponja.h"
 #include "esponja_esperada.h"
 #include "imagen.h"
@@ -154,5 +155,5 @@ void TstImagen::noPicture_neverRendersOrDraws()
     QCOMPARE(QColor(pantalla.pixel(10, 10)), QColor(Qt::magenta));
 }
 
-QTEST_MAIN(TstImagen)
+PRUEBA_MAIN(TstImagen)
 #include "tst_imagen.moc"

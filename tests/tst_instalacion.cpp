@@ -1,6 +1,8 @@
 // What `cmake --install` and the Debian package put on a system: the program, the
 // menu entry, the AppStream metadata and the icons, each valid for the desktop tools
 // that read them, and a package whose program starts.
+#include "avisos_qt.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -214,5 +216,5 @@ void TstInstalacion::debianPackage_holdsTheTreeDependsOnQtAndStarts()
     programa.waitForFinished();
 }
 
-QTEST_GUILESS_MAIN(TstInstalacion)
+PRUEBA_GUILESS_MAIN(TstInstalacion)
 #include "tst_instalacion.moc"

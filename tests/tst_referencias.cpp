@@ -1,6 +1,7 @@
 // The cross-reference page through the real window: typing a prefix, choosing a word
 // and an entry with the mouse, the arrow keys and type-to-search, and the page change.
 #include "arranque_completo.h"
+#include "avisos_qt.h"
 #include "entradas.h"
 #include "form1.h"
 #include "listaconbusqueda.h"
@@ -491,5 +492,5 @@ void TstReferencias::pageChange_focusesEdit1WithTextSelected()
     QVERIFY(!edit()->hasFocus());
 }
 
-QTEST_MAIN(TstReferencias)
+PRUEBA_MAIN(TstReferencias)
 #include "tst_referencias.moc"

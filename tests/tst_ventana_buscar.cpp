@@ -2,6 +2,7 @@
 // text box, Down and Enter on a result, F3 and Shift+F3 across entries, F3 over the
 // concordance word, and the window's text kept while it is closed.
 #include "arranque_completo.h"
+#include "avisos_qt.h"
 #include "busqueda_global.h"
 #include "form1.h"
 #include "richtextview.h"
@@ -359,5 +360,5 @@ void TstVentanaBuscar::pastedMegabyte_givesNoResults()
     QCOMPARE(cuenta()->text(), u"Sin coincidencias"_s);
 }
 
-QTEST_MAIN(TstVentanaBuscar)
+PRUEBA_MAIN(TstVentanaBuscar)
 #include "tst_ventana_buscar.moc"
