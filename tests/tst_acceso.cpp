@@ -7,6 +7,7 @@
 #include "arranque_completo.h"
 #include "avisos_qt.h"
 #include "botonplano.h"
+#include "comprobar.h"
 #include "enlaces_abiertos.h"
 #include "form1.h"
 #include "forma_acerca.h"
@@ -520,14 +521,14 @@ void TstAcceso::pictureButtons_keepTheirNamesThroughChanges()
                 QCOMPARE(nombre, b->toolTip());
         }
     };
-    comprobar("at start");
+    COMPROBAR(comprobar("at start"));
     QTest::keyClick(hijo("Boton_Menu_Ultimo_"), Qt::Key_Space); // last two disabled
-    comprobar("on the last entry");
+    COMPROBAR(comprobar("on the last entry"));
     QTest::keyClick(hijo("Boton_Menu_Indice_"), Qt::Key_Space); // index hidden: the hint changes
     QCOMPARE(hijo("Boton_Menu_Indice_")->accessibleName(), QStringLiteral("Mostrar el índice izquierdo"));
-    comprobar("with the index hidden");
+    COMPROBAR(comprobar("with the index hidden"));
     QTest::keyClick(hijo("Boton_Menu_Indice_"), Qt::Key_Space);
-    comprobar("with the index shown again");
+    COMPROBAR(comprobar("with the index shown again"));
     QCOMPARE(hijo("SpinButton2")->accessibleName(), QStringLiteral("Decenas del artículo"));
 }
 

@@ -4,6 +4,7 @@
 #include "arranque_completo.h"
 #include "avisos_qt.h"
 #include "casos_teclear_selector.h"
+#include "comprobar.h"
 #include "divisiones.h"
 #include "entradas.h"
 #include "form1.h"
@@ -141,6 +142,8 @@ QWidget *TstAtajos::enfocar(const QString &nombre) const
         abrirPagina(u"Pagina_Referencias"_s);
     else if (nombre == u"ListView1"_s)
         abrirPagina(u"Tab_Estdisticas"_s);
+    if (QTest::currentTestFailed())
+        return nullptr;
     QWidget *const w = hijo(nombre);
     w->setFocus(Qt::TabFocusReason);
     return QApplication::focusWidget() == w ? w : nullptr;
@@ -311,54 +314,54 @@ void TstAtajos::history_acrossMixedRoutes()
         QCOMPARE(resaltados() > 0, resaltada);
     };
     tecla(atras); // nothing behind the first entry
-    en(1);
+    COMPROBAR(en(1));
     // Selector: Ctrl+G, 157, Enter.
     tecla(Qt::CTRL | Qt::Key_G);
     teclear(QApplication::focusWidget(), u"157"_s);
     tecla(QKeyCombination(Qt::Key_Return));
-    en(158);
+    COMPROBAR(en(158));
     // Tree: a chapter that opens at entry 186.
-    clicEnNodo(u"Capítulo V Del Consejo Federal de Gobierno"_s);
-    en(186);
+    COMPROBAR(clicEnNodo(u"Capítulo V Del Consejo Federal de Gobierno"_s));
+    COMPROBAR(en(186));
     // Word list: "Abierto", then entry 273 (article 272), highlighted.
-    abrirPagina(u"Pagina_Referencias"_s);
+    COMPROBAR(abrirPagina(u"Pagina_Referencias"_s));
     teclear(hijo(u"Edit1"_s), u"abierto"_s);
-    elegir(hijo<QListWidget>(u"ListBox1"_s), u"Abierto"_s);
-    elegir(hijo<QListWidget>(u"ListBox2"_s), u"272"_s);
-    en(273, true);
+    COMPROBAR(elegir(hijo<QListWidget>(u"ListBox1"_s), u"Abierto"_s));
+    COMPROBAR(elegir(hijo<QListWidget>(u"ListBox2"_s), u"272"_s));
+    COMPROBAR(en(273, true));
     // Button: next.
     QTest::mouseClick(hijo<QPushButton>(u"Boton_Menu_Siguiente_"_s), Qt::LeftButton);
-    en(274);
+    COMPROBAR(en(274));
     // Back through all of them; the word's entry comes back plain.
     tecla(atras);
-    en(273);
+    COMPROBAR(en(273));
     tecla(atras);
-    en(186);
+    COMPROBAR(en(186));
     tecla(atras);
-    en(158);
+    COMPROBAR(en(158));
     tecla(atras);
-    en(1);
+    COMPROBAR(en(1));
     tecla(atras);
-    en(1);
+    COMPROBAR(en(1));
     tecla(adelante);
-    en(158);
+    COMPROBAR(en(158));
     tecla(adelante);
-    en(186);
+    COMPROBAR(en(186));
     // A new move drops the forward part: Forward does nothing, Back comes to where it was.
     tecla(Qt::ALT | Qt::Key_PageDown);
-    en(187);
+    COMPROBAR(en(187));
     tecla(adelante);
-    en(187);
+    COMPROBAR(en(187));
     tecla(atras);
-    en(186);
+    COMPROBAR(en(186));
     tecla(atras);
-    en(158);
+    COMPROBAR(en(158));
     // The stepping buttons follow only the entry on screen.
     tecla(Qt::ALT | Qt::Key_Home);
-    en(1);
+    COMPROBAR(en(1));
     QVERIFY(!hijo<QPushButton>(u"Boton_Menu_Anterior_"_s)->isEnabled());
     tecla(atras);
-    en(158);
+    COMPROBAR(en(158));
     QVERIFY(hijo<QPushButton>(u"Boton_Menu_Anterior_"_s)->isEnabled());
 }
 

@@ -2,6 +2,7 @@
 // and an entry with the mouse, the arrow keys and type-to-search, and the page change.
 #include "arranque_completo.h"
 #include "avisos_qt.h"
+#include "comprobar.h"
 #include "entradas.h"
 #include "form1.h"
 #include "listaconbusqueda.h"
@@ -97,7 +98,7 @@ void TstReferencias::abrirReferencias() const
 
 void TstReferencias::escribir(const QString &prefijo) const
 {
-    abrirReferencias();
+    COMPROBAR(abrirReferencias());
     QVERIFY(edit()->hasFocus());
     teclear(edit(), prefijo);
     QCOMPARE(edit()->text(), prefijo);
@@ -141,7 +142,7 @@ void TstReferencias::creation_listsHiddenEditEmpty()
 
 void TstReferencias::typing_listsMatchingWords()
 {
-    escribir(u"ab"_s);
+    COMPROBAR(escribir(u"ab"_s));
     QVERIFY(lista(1)->isVisible());
     QVERIFY(lista(2)->isVisible());
     const QStringList palabras = textos(lista(1));
@@ -150,7 +151,7 @@ void TstReferencias::typing_listsMatchingWords()
     QCOMPARE(palabras, Filtrar_Palabras(u"AB"));
     QCOMPARE(lista(2)->count(), 0);
 
-    elegir(lista(1), u"Abierto"_s);
+    COMPROBAR(elegir(lista(1), u"Abierto"_s));
     QCOMPARE(UnitM01::Palabra_Elegida, u"Abierto"_s);
     QCOMPARE(textos(lista(2)), (QStringList{u"70"_s, u"272"_s}));
 
@@ -163,8 +164,8 @@ void TstReferencias::typing_listsMatchingWords()
 
 void TstReferencias::deleting_hidesListsKeepingContents()
 {
-    escribir(u"ab"_s);
-    elegir(lista(1), u"Abogadas"_s);
+    COMPROBAR(escribir(u"ab"_s));
+    COMPROBAR(elegir(lista(1), u"Abogadas"_s));
     QCOMPARE(textos(lista(2)), (QStringList{u"253"_s, u"356"_s}));
     QTest::keyClick(edit(), Qt::Key_Backspace);
     QCOMPARE(lista(1)->count(), Filtrar_Palabras(u"a").size());
@@ -203,7 +204,7 @@ void TstReferencias::edits()
     QFETCH(QKeySequence, tecla);
     QFETCH(QString, pegado);
     QFETCH(QString, texto);
-    abrirReferencias();
+    COMPROBAR(abrirReferencias());
     teclear(edit(), escrito);
     const QStringList antes = textos(lista(1));
     if (!pegado.isEmpty())
@@ -219,7 +220,7 @@ void TstReferencias::edits()
 
 void TstReferencias::programSettingText_changesNothing()
 {
-    abrirReferencias();
+    COMPROBAR(abrirReferencias());
     edit()->setText(u"ab"_s);
     QVERIFY(lista(1)->isHidden());
     QCOMPARE(lista(1)->count(), 0);
@@ -255,12 +256,12 @@ void TstReferencias::choosing_showsEntryHighlighted()
     QFETCH(QString, numero);
     QFETCH(QString, rotulo);
     QFETCH(QList<int>, posiciones);
-    escribir(prefijo);
+    COMPROBAR(escribir(prefijo));
     QVERIFY(textos(lista(1)).contains(palabra));
-    elegir(lista(1), palabra);
+    COMPROBAR(elegir(lista(1), palabra));
     QCOMPARE(textos(lista(2)).mid(0, numeros.size()), numeros);
     QCOMPARE(lista(2)->count(), cuantos);
-    elegir(lista(2), numero);
+    COMPROBAR(elegir(lista(2), numero));
     const int entrada = numero.toInt() + 1;
     QCOMPARE(UnitM01::Articulo_Actual, entrada);
     QCOMPARE(ventana->findChild<QLabel *>(u"StaticText1"_s)->text(), rotulo);
@@ -279,9 +280,9 @@ void TstReferencias::choosing_showsEntryHighlighted()
 
 void TstReferencias::typeToSearch_inListBox2_choosesFirstNumberBeginningWith7()
 {
-    escribir(u"constitución"_s);
+    COMPROBAR(escribir(u"constitución"_s));
     QCOMPARE(textos(lista(1)), QStringList{u"Constitución"_s});
-    elegir(lista(1), u"Constitución"_s);
+    COMPROBAR(elegir(lista(1), u"Constitución"_s));
     QCOMPARE(lista(2)->count(), 107);
     QString primero;
     for (const int e : Postings(Buscar_Palabra(u"Constitución"))) {
@@ -306,7 +307,7 @@ void TstReferencias::typeToSearch_inListBox2_choosesFirstNumberBeginningWith7()
 
 void TstReferencias::typeToSearch_restartsAfterPause()
 {
-    escribir(u"ab"_s);
+    COMPROBAR(escribir(u"ab"_s));
     lista(1)->setFocus();
     teclear(lista(1), u"abo"_s);
     QCOMPARE(UnitM01::Palabra_Elegida, u"Abogacía"_s);
@@ -333,7 +334,7 @@ void TstReferencias::typeToSearch_pauseOf500msOnTheListsClock()
 {
     QFETCH(int, pausa);
     QFETCH(QString, elegida);
-    escribir(u"ab"_s);
+    COMPROBAR(escribir(u"ab"_s));
     auto *const l = qobject_cast<ListaConBusqueda *>(lista(1));
     QVERIFY(l);
     qint64 ahora = 1000;
@@ -350,8 +351,8 @@ void TstReferencias::typeToSearch_pauseOf500msOnTheListsClock()
 
 void TstReferencias::arrowDown_inListBox1_choosesNextWord()
 {
-    escribir(u"ab"_s);
-    elegir(lista(1), u"Abandono"_s);
+    COMPROBAR(escribir(u"ab"_s));
+    COMPROBAR(elegir(lista(1), u"Abandono"_s));
     QCOMPARE(textos(lista(2)), QStringList{u"233"_s});
     QTest::keyClick(lista(1), Qt::Key_Down);
     QCOMPARE(UnitM01::Palabra_Elegida, u"Abierta"_s);
@@ -360,7 +361,7 @@ void TstReferencias::arrowDown_inListBox1_choosesNextWord()
     QCOMPARE(UnitM01::Palabra_Elegida, u"Abierto"_s);
     QCOMPARE(textos(lista(2)), (QStringList{u"70"_s, u"272"_s}));
     // The down arrow in the entries shows the next entry at once.
-    elegir(lista(2), u"70"_s);
+    COMPROBAR(elegir(lista(2), u"70"_s));
     QCOMPARE(UnitM01::Articulo_Actual, 71);
     QTest::keyClick(lista(2), Qt::Key_Down);
     QCOMPARE(UnitM01::Articulo_Actual, 273);
@@ -385,9 +386,9 @@ void TstReferencias::arrowDown_withNothingSelected_choosesFirstItem()
     QFETCH(QString, prefijo);
     QFETCH(QString, palabra);
     QFETCH(QStringList, elegidos);
-    escribir(prefijo);
+    COMPROBAR(escribir(prefijo));
     if (!palabra.isEmpty())
-        elegir(lista(1), palabra);
+        COMPROBAR(elegir(lista(1), palabra));
     QVERIFY(lista(n)->selectedItems().isEmpty());
     // Tab from the text box, as the reader does, until the list has the focus.
     for (int i = 0; i < 4 && !lista(n)->hasFocus(); ++i)
@@ -413,7 +414,7 @@ void TstReferencias::arrowDown_withNothingSelected_choosesFirstItem()
 
 void TstReferencias::backspace_inEmptyList_doesNothing()
 {
-    escribir(u"x"_s);
+    COMPROBAR(escribir(u"x"_s));
     QCOMPARE(lista(1)->count(), 0);
     const int antes = UnitM01::Articulo_Actual;
     for (int n : {1, 2}) {
@@ -432,8 +433,8 @@ void TstReferencias::backspace_inEmptyList_doesNothing()
 
 void TstReferencias::backspace_emptyingSearch_choosesFirstItem()
 {
-    escribir(u"abi"_s);
-    elegir(lista(1), u"Abierto"_s);
+    COMPROBAR(escribir(u"abi"_s));
+    COMPROBAR(elegir(lista(1), u"Abierto"_s));
     lista(2)->setFocus();
     teclear(lista(2), u"2"_s);
     QCOMPARE(UnitM01::Articulo_Actual, 273);
@@ -459,7 +460,7 @@ void TstReferencias::pageChange_focusesEdit1WithTextSelected_data()
 void TstReferencias::pageChange_focusesEdit1WithTextSelected()
 {
     QFETCH(QString, como);
-    escribir(u"ab"_s);
+    COMPROBAR(escribir(u"ab"_s));
     QTabBar *const barra = paginas()->tabBar();
     QTest::mouseClick(barra, Qt::LeftButton, {}, barra->tabRect(0).center());
     QCOMPARE(paginas()->currentIndex(), 0);

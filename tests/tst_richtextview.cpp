@@ -2,6 +2,7 @@
 // paragraphs and positions, search, bold and highlight, clearing, scrolling,
 // the hidden selection without focus, and read-only editing.
 #include "avisos_qt.h"
+#include "comprobar.h"
 #include "richtextview.h"
 
 #include "apariencia.h"
@@ -517,7 +518,7 @@ void TstRichTextView::selection_drawnOnlyWithFocus()
 {
     vista->SetLinesText(QStringLiteral("Texto de prueba con varias palabras"));
     QWidget otro;
-    desenfocar(otro);
+    COMPROBAR(desenfocar(otro));
 
     vista->SetSelectionStart(0);
     vista->SetSelectionLength(0);
@@ -528,7 +529,7 @@ void TstRichTextView::selection_drawnOnlyWithFocus()
     // a drawn selection changes hundreds.
     QVERIFY(pixelesDistintos(vista->viewport()->grab().toImage(), sinSeleccion) < 10);
 
-    enfocar();
+    COMPROBAR(enfocar());
     QVERIFY(vista->textCursor().hasSelection());
     QVERIFY(pixelesDistintos(vista->viewport()->grab().toImage(), sinSeleccion) > 200);
 
@@ -543,7 +544,7 @@ void TstRichTextView::selection_withoutFocusLeavesHighlightInSight()
 {
     vista->SetLinesText(QStringLiteral("Texto de prueba con varias palabras"));
     QWidget otro;
-    desenfocar(otro);
+    COMPROBAR(desenfocar(otro));
 
     vista->SetSelectionStart(6);
     vista->SetSelectionLength(2);
@@ -556,7 +557,7 @@ void TstRichTextView::selection_withoutFocusLeavesHighlightInSight()
     QVERIFY(vista->textCursor().hasSelection());
     QVERIFY(pixelesDistintos(vista->viewport()->grab().toImage(), resaltado) < 10);
 
-    enfocar();
+    COMPROBAR(enfocar());
     QVERIFY(pixelesDistintos(vista->viewport()->grab().toImage(), resaltado) > 200);
 }
 
@@ -614,7 +615,7 @@ void TstRichTextView::readOnly_keysChangeNothing()
     vista->SetSelectionBold(true);
     vista->HighlightSelection(Amarillo);
     const QList<QTextCharFormat> antes = formatos();
-    enfocar();
+    COMPROBAR(enfocar());
     // Once with the caret inside a word, once with a selection made by keyboard.
     QTest::keyClick(vista.get(), Qt::Key_Home, Qt::ControlModifier);
     QTest::keyClick(vista.get(), Qt::Key_Right);
@@ -631,7 +632,7 @@ void TstRichTextView::readOnly_keysChangeNothing()
 void TstRichTextView::readOnly_inputMethodAndDropChangeNothing()
 {
     vista->SetLinesText(QStringLiteral("uno dos"));
-    enfocar();
+    COMPROBAR(enfocar());
     vista->SetSelectionStart(1);
     QInputMethodEvent compuesto;
     compuesto.setCommitString(QStringLiteral("ñ"));
@@ -651,7 +652,7 @@ void TstRichTextView::readOnly_inputMethodAndDropChangeNothing()
 void TstRichTextView::copy_keyboardAndMouseSelectionReachClipboard()
 {
     vista->SetLinesText(QStringLiteral("Artículo primero\nSegundo párrafo"));
-    enfocar();
+    COMPROBAR(enfocar());
     QApplication::clipboard()->clear();
     QTest::keyClick(vista.get(), Qt::Key_Home, Qt::ControlModifier);
     for (int i = 0; i < 8; ++i)
@@ -714,7 +715,7 @@ void TstRichTextView::viewWindow_readOnlyCopyOfTheContent()
     vista->SetSelectionLength(3);
     vista->SetSelectionBold(true);
     vista->HighlightSelection(Amarillo);
-    enfocar();
+    COMPROBAR(enfocar());
 
     QString titulo;
     QString texto;

@@ -4,6 +4,7 @@
 #include "arranque_completo.h"
 #include "avisos_qt.h"
 #include "busqueda_global.h"
+#include "comprobar.h"
 #include "form1.h"
 #include "richtextview.h"
 #include "teclear.h"
@@ -171,7 +172,7 @@ void TstVentanaBuscar::typing_updatesCount()
 {
     QFETCH(QString, consulta);
     QFETCH(QString, esperada);
-    buscar(consulta);
+    COMPROBAR(buscar(consulta));
     QCOMPARE(cuenta()->text(), esperada);
     QCOMPARE(lista()->model()->rowCount(), Buscar_En_Textos(consulta).size());
     // Deleting every character empties the list and the count again.
@@ -183,12 +184,12 @@ void TstVentanaBuscar::typing_updatesCount()
 
 void TstVentanaBuscar::enterInTextBox_showsMarkedRowOrFirst()
 {
-    buscar(u"derechos humanos"_s);
+    COMPROBAR(buscar(u"derechos humanos"_s));
     const QList<Resultado_Busqueda> r = buscador()->resultados();
     QVERIFY(r.size() > 3);
     QVERIFY(texto()->hasFocus());
     QTest::keyClick(texto(), Qt::Key_Return);
-    verificarEnCoincidencia(r[0], 0);
+    COMPROBAR(verificarEnCoincidencia(r[0], 0));
     QVERIFY(buscador()->isVisible());
     // Down twice in the list, back to the box: Enter there opens the row marked.
     QTest::keyClick(texto(), Qt::Key_Down);
@@ -196,17 +197,17 @@ void TstVentanaBuscar::enterInTextBox_showsMarkedRowOrFirst()
     QTest::keyClick(lista(), Qt::Key_Down);
     texto()->setFocus(Qt::BacktabFocusReason);
     QTest::keyClick(texto(), Qt::Key_Enter);
-    verificarEnCoincidencia(r[2], 0);
+    COMPROBAR(verificarEnCoincidencia(r[2], 0));
     // A query without results: Enter does nothing.
     const int antes = UnitM01::Articulo_Actual;
-    buscar(u"nino"_s);
+    COMPROBAR(buscar(u"nino"_s));
     QTest::keyClick(texto(), Qt::Key_Return);
     QCOMPARE(UnitM01::Articulo_Actual, antes);
 }
 
 void TstVentanaBuscar::enterOnRow_showsEntryWithExactlyItsHits()
 {
-    buscar(u"derechos humanos"_s);
+    COMPROBAR(buscar(u"derechos humanos"_s));
     const QList<Resultado_Busqueda> r = buscador()->resultados();
     QVERIFY(r.size() > 3);
     QTest::keyClick(texto(), Qt::Key_Down);
@@ -215,7 +216,7 @@ void TstVentanaBuscar::enterOnRow_showsEntryWithExactlyItsHits()
     QTest::keyClick(lista(), Qt::Key_Down);
     QTest::keyClick(lista(), Qt::Key_Down);
     QTest::keyClick(lista(), Qt::Key_Return);
-    verificarEnCoincidencia(r[2], 0);
+    COMPROBAR(verificarEnCoincidencia(r[2], 0));
     QCOMPARE(lista()->model()->index(2, 0).data(Qt::UserRole).toInt(), r[2].entrada);
     QCOMPARE(ventana->findChild<QLabel *>(u"StaticText1"_s)->text(),
              lista()->model()->index(2, 0).data().toString());
@@ -227,12 +228,12 @@ void TstVentanaBuscar::enterOnRow_showsEntryWithExactlyItsHits()
 
 void TstVentanaBuscar::clickOnRow_showsThatEntry()
 {
-    buscar(u"república bolivariana"_s);
+    COMPROBAR(buscar(u"república bolivariana"_s));
     const QList<Resultado_Busqueda> r = buscador()->resultados();
     QVERIFY(r.size() > 4);
     const QModelIndex i = lista()->model()->index(4, 2);
     QTest::mouseClick(lista()->viewport(), Qt::LeftButton, {}, lista()->visualRect(i).center());
-    verificarEnCoincidencia(r[4], 0);
+    COMPROBAR(verificarEnCoincidencia(r[4], 0));
     // On screen too, although the selected hit is in a window without the focus.
     const QImage imagen = memo()->viewport()->grab().toImage();
     int amarillos = 0;
@@ -331,12 +332,12 @@ void TstVentanaBuscar::f3_withoutResults_stepsConcordanceEntries()
 
 void TstVentanaBuscar::closeAndReopen_keepsTextAndResults()
 {
-    buscar(u"organo"_s);
+    COMPROBAR(buscar(u"organo"_s));
     const QString antes = cuenta()->text();
     const int filas = lista()->model()->rowCount();
     QTest::keyClick(texto(), Qt::Key_Escape);
     QVERIFY(!buscador()->isVisible());
-    activarPrincipal();
+    COMPROBAR(activarPrincipal());
     VentanaBuscar *const b = buscador();
     QVERIFY(abrir() == b); // the same window, not a new one
     QCOMPARE(texto()->text(), u"organo"_s);
