@@ -362,7 +362,7 @@ void TstAcceso::about_tabReachesTheLinksAndEnterOrSpaceOpensThem()
 double TstAcceso::medirMarco(const QImage &imagen, const QWidget *control, QString &detalle) const
 {
     const QRect r(control->mapTo(control->window(), QPoint()), control->size());
-    const int g = MarcoFoco::Grosor;
+    const int g = 2; // the frame's width
     double menor = 21;
     // The middle of each side: two frame pixels, then the pixel inside and the pixel outside.
     const struct { QPoint borde; QPoint haciaDentro; } lados[] = {

@@ -91,7 +91,7 @@ void TstAplicacion::errorInHandler_showsMessageAndCarriesOn()
     QCoreApplication::postEvent(&fallido, new QEvent(QEvent::User));
     QCoreApplication::processEvents();
     QCOMPARE(visto.texto, texto);
-    QCOMPARE(visto.titulo, QString::fromUtf8(TituloAplicacion));
+    QCOMPARE(visto.titulo, QStringLiteral("Constitución"));
     QCOMPARE(visto.icono, QMessageBox::Critical);
     QCOMPARE(visto.botones, 1);
     // The application carries on delivering events.

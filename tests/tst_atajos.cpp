@@ -2,6 +2,7 @@
 // the stepping keys, Back and Forward (keys and mouse buttons) across every route, typing
 // into the selector after Ctrl+G, the text size, and copying with citation.
 #include "arranque_completo.h"
+#include "casos_atajos.h"
 #include "avisos_qt.h"
 #include "casos_teclear_selector.h"
 #include "comprobar.h"
@@ -11,7 +12,6 @@
 #include "form1_atajos.h"
 #include "richtextview.h"
 #include "spinbutton.h"
-#include "tamano_texto.h"
 #include "teclear.h"
 #include "unitm01.h"
 
@@ -23,6 +23,7 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
@@ -55,6 +56,9 @@ private slots:
     void init();
     void cleanup();
     void table_keysAreFreeAndUnique();
+    void table_actionsAsListed();
+    void keys_inTheSearchWindowAsListed_data() { casosTeclas(); }
+    void keys_inTheSearchWindowAsListed();
     void keys_workWhereverTheFocusIs_data();
     void keys_workWhereverTheFocusIs();
     void steppingKeys_moveAsTheButtons_data();
@@ -236,19 +240,49 @@ void TstAtajos::table_keysAreFreeAndUnique()
     }
 }
 
+// The window's keyboard actions are the listed ones, each with its keys and no other.
+void TstAtajos::table_actionsAsListed()
+{
+    QStringList esperadas;
+    for (const TeclaEsperada &t : TeclasEsperadas)
+        esperadas << QString::fromLatin1(t.accion) + u' ' + QKeySequence(t.tecla).toString();
+    QStringList obtenidas;
+    for (const QAction *a : ventana->actions()) {
+        for (const QKeySequence &k : a->shortcuts())
+            obtenidas << a->objectName() + u' ' + k.toString();
+    }
+    esperadas.sort();
+    obtenidas.sort();
+    QCOMPARE(obtenidas, esperadas);
+}
+
+// In the search window, with the keyboard in its text box, the search keys work and the
+// others do nothing.
+void TstAtajos::keys_inTheSearchWindowAsListed()
+{
+    QFETCH(QString, accion);
+    QFETCH(int, tecla);
+    QFETCH(bool, enBuscar);
+    ventana->Mover_A_Entrada(100); // every stepping key enabled
+    this->tecla(Qt::CTRL | Qt::Key_F);
+    QWidget *const buscador = hijo(u"VentanaBuscar"_s);
+    QVERIFY(buscador);
+    QTRY_COMPARE(QApplication::activeWindow(), buscador);
+    QCOMPARE(QApplication::focusWidget()->objectName(), u"Texto_Buscar"_s);
+    QSignalSpy disparos(hijo<QAction>(accion), &QAction::triggered);
+    this->tecla(QKeyCombination::fromCombined(tecla));
+    QCOMPARE(disparos.count(), enBuscar ? 1 : 0);
+}
+
 void TstAtajos::keys_workWhereverTheFocusIs_data()
 {
     QTest::addColumn<QString>("accion");
     QTest::addColumn<int>("tecla"); // QKeyCombination::toCombined()
     QTest::addColumn<QString>("foco");
-    for (const Atajo &a : Form1::Tabla_Atajos()) {
-        for (const QKeyCombination t : {a.tecla, a.otraTecla}) {
-            if (t.key() == Qt::Key_unknown)
-                continue;
-            for (const char *foco : {"ColorMemo1", "TreeView1", "Edit1", "ListView1", "Boton_Menu_Siguiente_"})
-                QTest::addRow("%s %s in %s", a.nombre, qPrintable(QKeySequence(t).toString()), foco)
-                    << QString::fromLatin1(a.nombre) << t.toCombined() << QString::fromLatin1(foco);
-        }
+    for (const TeclaEsperada &t : TeclasEsperadas) {
+        for (const char *foco : {"ColorMemo1", "TreeView1", "Edit1", "ListView1", "Boton_Menu_Siguiente_"})
+            QTest::addRow("%s %s in %s", t.accion, qPrintable(QKeySequence(t.tecla).toString()), foco)
+                << QString::fromLatin1(t.accion) << t.tecla.toCombined() << QString::fromLatin1(foco);
     }
 }
 
@@ -288,18 +322,46 @@ void TstAtajos::steppingKeys_moveAsTheButtons()
     ventana->Mover_A_Entrada(desde);
     const size_t atras = UnitM01::Historial_Entradas.cuantasAtras();
     QVERIFY(enfocar(u"ColorMemo1"_s));
+    // At either end a key that does nothing leaves the reader's place in the text: the text
+    // made large enough to scroll, the view at its end, its last line selected.
+    QPair<int, int> seleccion;
+    int desplazamiento = 0;
+    if (desde == hasta) {
+        for (int i = 0; i < 8; ++i)
+            this->tecla(Qt::CTRL | Qt::Key_Plus);
+        this->tecla(Qt::CTRL | Qt::Key_End);
+        this->tecla(Qt::SHIFT | Qt::Key_Up);
+        seleccion = {memo()->textCursor().selectionStart(), memo()->textCursor().selectionEnd()};
+        desplazamiento = memo()->verticalScrollBar()->value();
+        QVERIFY(seleccion.first < seleccion.second);
+        QVERIFY(desplazamiento > 0);
+    }
     this->tecla(QKeyCombination::fromCombined(tecla));
     QCOMPARE(UnitM01::Articulo_Actual, hasta);
     QCOMPARE(rotulo(), Rotulo_Articulo(hasta));
-    // A key that did nothing left nothing to go back to; each action follows its button.
+    // A key that did nothing left nothing to go back to.
     QCOMPARE(UnitM01::Historial_Entradas.cuantasAtras(), atras + (desde != hasta));
-    for (const Atajo &a : Form1::Tabla_Atajos()) {
-        if (a.boton)
-            QCOMPARE(hijo<QAction>(QString::fromLatin1(a.nombre))->isEnabled(),
-                     (ventana.get()->*a.boton)->isEnabled());
+    if (desde == hasta) {
+        QCOMPARE(memo()->textCursor().selectionStart(), seleccion.first);
+        QCOMPARE(memo()->textCursor().selectionEnd(), seleccion.second);
+        QCOMPARE(memo()->verticalScrollBar()->value(), desplazamiento);
     }
-    QCOMPARE(hijo<QPushButton>(u"Boton_Menu_Anterior_"_s)->isEnabled(), hasta != 1);
-    QCOMPARE(hijo<QPushButton>(u"Boton_Menu_Siguiente_"_s)->isEnabled(), hasta != Numero_Entradas);
+    // Each stepping key is enabled with its button: the first two off on the preamble, the
+    // last two off on the final entry.
+    const struct {
+        const char *accion;
+        const char *boton;
+        bool activo;
+    } pasos[] = {
+        {"Atajo_Primero", "Boton_Menu_Primero_", hasta != 1},
+        {"Atajo_Anterior", "Boton_Menu_Anterior_", hasta != 1},
+        {"Atajo_Siguiente", "Boton_Menu_Siguiente_", hasta != 371},
+        {"Atajo_Ultimo", "Boton_Menu_Ultimo_", hasta != 371},
+    };
+    for (const auto &p : pasos) {
+        QVERIFY2(hijo<QPushButton>(QString::fromLatin1(p.boton))->isEnabled() == p.activo, p.boton);
+        QVERIFY2(hijo<QAction>(QString::fromLatin1(p.accion))->isEnabled() == p.activo, p.accion);
+    }
 }
 
 void TstAtajos::history_acrossMixedRoutes()
@@ -504,7 +566,7 @@ void TstAtajos::zoom_stepsAndIsKeptAcrossEntries()
     QFETCH(QStringList, pasos);
     QFETCH(QList<int>, puntos);
     QVERIFY(enfocar(foco));
-    QCOMPARE(memo()->font().pointSize(), Tamano_Disenado);
+    QCOMPARE(memo()->font().pointSize(), 8);
     for (int i = 0; i < pasos.size(); ++i) {
         const QString &p = pasos[i];
         if (p.startsWith(u'w')) {
@@ -530,7 +592,7 @@ void TstAtajos::zoom_stepsAndIsKeptAcrossEntries()
     QCOMPARE(memo()->font().pointSize(), tamano);
     QCOMPARE(memo()->document()->defaultFont().pointSize(), tamano);
     tecla(Qt::CTRL | Qt::Key_0);
-    QCOMPARE(memo()->font().pointSize(), Tamano_Disenado);
+    QCOMPARE(memo()->font().pointSize(), 8);
     QCOMPARE(memo()->font().family(), hijo<QLabel>(u"StaticText1"_s)->font().family());
 }
 

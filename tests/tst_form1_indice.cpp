@@ -101,7 +101,7 @@ void TstForm1Indice::start_showsWholeTreeWithPreambleSelected()
         QCOMPARE(VetoTreeWidget::level(*it), int(d.Nivel - u'1'));
         QCOMPARE((*it)->isExpanded(), (*it)->childCount() > 0);
     }
-    QCOMPARE(k, Numero_Divisiones);
+    QCOMPARE(k, 77);
     QCOMPARE(visibles(), 77);
     QCOMPARE(registroSeleccionado(), 1);
     QCOMPARE(t->selectedItems().first()->text(0), QStringLiteral("PREÁMBULO "));
