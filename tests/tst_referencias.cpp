@@ -234,7 +234,7 @@ void TstReferencias::choosing_showsEntryHighlighted_data()
     QTest::addColumn<int>("cuantos");         // how many are listed
     QTest::addColumn<QString>("numero");      // the one chosen
     QTest::addColumn<QString>("rotulo");
-    QTest::addColumn<QList<int>>("posiciones");
+    QTest::addColumn<QList<int>>("posiciones"); // where every highlight starts
     QTest::newRow("Abierto in article 272") << u"abi"_s << u"Abierto"_s << QStringList{u"70"_s, u"272"_s} << 2
                                             << u"272"_s << u"Artículo 272"_s << QList<int>{587};
     QTest::newRow("CONSTITUCIÓN in the preamble") << u"CONSTITUCIÓN"_s << u"CONSTITUCIÓN"_s
@@ -244,7 +244,18 @@ void TstReferencias::choosing_showsEntryHighlighted_data()
                                                      << u"Artículo 94"_s << QList<int>{268};
     QTest::newRow("Abogadas in the fifth transitional") << u"ab"_s << u"Abogadas"_s
                                                         << QStringList{u"253"_s, u"356"_s} << 2 << u"356"_s
-                                                        << u"Quinta."_s << QList<int>{};
+                                                        << u"Quinta."_s << QList<int>{794};
+    // Each capital the words start with highlights its small form in the text.
+    QTest::newRow("Ánimo highlights ánimo") << u"Áni"_s << u"Ánimo"_s << QStringList{u"353"_s} << 1 << u"353"_s
+                                            << u"Segunda."_s << QList<int>{514};
+    QTest::newRow("Ética highlights ética") << u"Étic"_s << u"Ética"_s
+                                            << QStringList{u"2"_s, u"102"_s, u"267"_s, u"274"_s} << 5 << u"274"_s
+                                            << u"Artículo 274"_s << QList<int>{193};
+    QTest::newRow("Índole at the end of the longest entry")
+        << u"Índol"_s << u"Índole"_s << QStringList{u"156"_s, u"179"_s, u"256"_s} << 3 << u"156"_s
+        << u"Artículo 156"_s << QList<int>{5315};
+    QTest::newRow("Única highlights única") << u"Únic"_s << u"Única"_s << QStringList{u"200"_s, u"351"_s, u"370"_s}
+                                            << 3 << u"200"_s << u"Artículo 200"_s << QList<int>{342};
 }
 
 void TstReferencias::choosing_showsEntryHighlighted()
@@ -272,8 +283,10 @@ void TstReferencias::choosing_showsEntryHighlighted()
         QCOMPARE(m.second, int(palabra.size()));
         QCOMPARE(Texto_Entrada(entrada).mid(m.first, m.second).toLower(), palabra.toLower());
     }
-    for (int i = 0; i < posiciones.size(); ++i)
-        QCOMPARE(marcas.value(i).first, posiciones[i]);
+    QList<int> inicios;
+    for (const auto &m : marcas)
+        inicios << m.first;
+    QCOMPARE(inicios, posiciones);
     // The chosen entry stays chosen: the page keeps its lists.
     QCOMPARE(lista(2)->selectedItems().value(0)->text(), numero);
 }

@@ -163,6 +163,18 @@ void TstVentanaBuscar::typing_updatesCount_data()
     QTest::newRow("singular") << u"bilingüe"_s << u"1 coincidencia en 1 entrada"_s << 1;
     QTest::newRow("none") << u"nino"_s << u"Sin coincidencias"_s << 0;
     QTest::newRow("no letter or digit") << u"., ;"_s << QString() << 0;
+    // Typed in capitals, with or without the accent: "podrá", "Ética" and "ética", "política",
+    // "órgano", "Única" and "única", "bilingüe"; "ñ" is not "n".
+    QTest::newRow("PODRA finds podrá") << u"PODRA"_s << u"144 coincidencias en 103 entradas"_s << 103;
+    QTest::newRow("ETICA finds Ética") << u"ETICA"_s << u"5 coincidencias en 5 entradas"_s << 5;
+    QTest::newRow("ÉTICA") << u"ÉTICA"_s << u"5 coincidencias en 5 entradas"_s << 5;
+    QTest::newRow("POLÍTICA") << u"POLÍTICA"_s << u"63 coincidencias en 40 entradas"_s << 40;
+    QTest::newRow("ORGANO finds órgano") << u"ORGANO"_s << u"62 coincidencias en 46 entradas"_s << 46;
+    QTest::newRow("ÚNICA finds Única") << u"ÚNICA"_s << u"3 coincidencias en 3 entradas"_s << 3;
+    QTest::newRow("BILINGÜE") << u"BILINGÜE"_s << u"1 coincidencia en 1 entrada"_s << 1;
+    QTest::newRow("BILINGUE") << u"BILINGUE"_s << u"1 coincidencia en 1 entrada"_s << 1;
+    QTest::newRow("AÑO") << u"AÑO"_s << u"62 coincidencias en 40 entradas"_s << 40;
+    QTest::newRow("ANO is not AÑO") << u"ANO"_s << u"2 coincidencias en 2 entradas"_s << 2;
 }
 
 void TstVentanaBuscar::typing_updatesCount()
