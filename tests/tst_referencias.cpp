@@ -256,6 +256,10 @@ void TstReferencias::choosing_showsEntryHighlighted_data()
         << u"Artículo 156"_s << QList<int>{5315};
     QTest::newRow("Única highlights única") << u"Únic"_s << u"Única"_s << QStringList{u"200"_s, u"351"_s, u"370"_s}
                                             << 3 << u"200"_s << u"Artículo 200"_s << QList<int>{342};
+    // A hit at an entry's first character ("CONSTITUCIÓN" above ends at its last).
+    QTest::newRow("Única opening the derogatory provision") << u"Únic"_s << u"Única"_s
+                                                           << QStringList{u"200"_s, u"351"_s, u"370"_s} << 3
+                                                           << u"351"_s << u"Única."_s << QList<int>{0};
 }
 
 void TstReferencias::choosing_showsEntryHighlighted()

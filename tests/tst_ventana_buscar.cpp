@@ -39,6 +39,8 @@ private slots:
     void typing_updatesCount();
     void enterOnRow_showsEntryWithExactlyItsHits();
     void clickOnRow_showsThatEntry();
+    void enterOnRow_marksHitsAtTheEntrysEnds_data();
+    void enterOnRow_marksHitsAtTheEntrysEnds();
     void enterInTextBox_showsMarkedRowOrFirst();
     void f3_stepsHitsAcrossEntriesAndWraps();
     void shiftF3_stepsBack();
@@ -252,6 +254,36 @@ void TstVentanaBuscar::clickOnRow_showsThatEntry()
             amarillos += QColor(imagen.pixel(x, y)) == QColor(255, 255, 0);
     QVERIFY(!memo()->hasFocus());
     QVERIFY(amarillos > 100);
+}
+
+void TstVentanaBuscar::enterOnRow_marksHitsAtTheEntrysEnds_data()
+{
+    QTest::addColumn<QString>("consulta");
+    QTest::addColumn<int>("fila");
+    QTest::addColumn<int>("entrada");
+    QTest::addColumn<QList<Tramo>>("golpes");
+    QTest::newRow("the preamble's last word") << u"constitucion"_s << 0 << 1 << QList<Tramo>{{1425, 12}};
+    QTest::newRow("the preamble's first words") << u"el pueblo de venezuela"_s << 0 << 1 << QList<Tramo>{{0, 22}};
+    QTest::newRow("the derogatory provision's first word") << u"única"_s << 1 << 352 << QList<Tramo>{{0, 5}};
+    QTest::newRow("the final provision's first word") << u"única"_s << 2 << 371 << QList<Tramo>{{0, 5}};
+}
+
+// A hit that starts at an entry's first character or ends at its last one shows bold on
+// yellow like any other, and is selected.
+void TstVentanaBuscar::enterOnRow_marksHitsAtTheEntrysEnds()
+{
+    QFETCH(QString, consulta);
+    QFETCH(int, fila);
+    QFETCH(int, entrada);
+    QFETCH(QList<Tramo>, golpes);
+    COMPROBAR(buscar(consulta));
+    QTest::keyClick(texto(), Qt::Key_Down);
+    for (int i = 0; i < fila; ++i)
+        QTest::keyClick(lista(), Qt::Key_Down);
+    QTest::keyClick(lista(), Qt::Key_Return);
+    QCOMPARE(UnitM01::Articulo_Actual, entrada);
+    QCOMPARE(marcados(), golpes);
+    QCOMPARE(seleccion(), qMakePair(golpes[0].inicio, golpes[0].largo));
 }
 
 void TstVentanaBuscar::f3_stepsHitsAcrossEntriesAndWraps()
