@@ -5,7 +5,9 @@
 // contrast; tree nodes show their whole heading as a tooltip; ColorMemo1 is named after the
 // entry after every move, with the name-change event sent; picture-only buttons keep names.
 #include "arranque_completo.h"
+#include "avisos_qt.h"
 #include "botonplano.h"
+#include "comprobar.h"
 #include "enlaces_abiertos.h"
 #include "form1.h"
 #include "forma_acerca.h"
@@ -360,7 +362,7 @@ void TstAcceso::about_tabReachesTheLinksAndEnterOrSpaceOpensThem()
 double TstAcceso::medirMarco(const QImage &imagen, const QWidget *control, QString &detalle) const
 {
     const QRect r(control->mapTo(control->window(), QPoint()), control->size());
-    const int g = MarcoFoco::Grosor;
+    const int g = 2; // the frame's width
     double menor = 21;
     // The middle of each side: two frame pixels, then the pixel inside and the pixel outside.
     const struct { QPoint borde; QPoint haciaDentro; } lados[] = {
@@ -519,16 +521,16 @@ void TstAcceso::pictureButtons_keepTheirNamesThroughChanges()
                 QCOMPARE(nombre, b->toolTip());
         }
     };
-    comprobar("at start");
+    COMPROBAR(comprobar("at start"));
     QTest::keyClick(hijo("Boton_Menu_Ultimo_"), Qt::Key_Space); // last two disabled
-    comprobar("on the last entry");
+    COMPROBAR(comprobar("on the last entry"));
     QTest::keyClick(hijo("Boton_Menu_Indice_"), Qt::Key_Space); // index hidden: the hint changes
     QCOMPARE(hijo("Boton_Menu_Indice_")->accessibleName(), QStringLiteral("Mostrar el índice izquierdo"));
-    comprobar("with the index hidden");
+    COMPROBAR(comprobar("with the index hidden"));
     QTest::keyClick(hijo("Boton_Menu_Indice_"), Qt::Key_Space);
-    comprobar("with the index shown again");
+    COMPROBAR(comprobar("with the index shown again"));
     QCOMPARE(hijo("SpinButton2")->accessibleName(), QStringLiteral("Decenas del artículo"));
 }
 
-QTEST_MAIN(TstAcceso)
+PRUEBA_MAIN(TstAcceso)
 #include "tst_acceso.moc"

@@ -1,5 +1,6 @@
 // An error escaping an event handler is shown in a message box and the program goes on.
 #include "aplicacion.h"
+#include "avisos_qt.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
@@ -90,7 +91,7 @@ void TstAplicacion::errorInHandler_showsMessageAndCarriesOn()
     QCoreApplication::postEvent(&fallido, new QEvent(QEvent::User));
     QCoreApplication::processEvents();
     QCOMPARE(visto.texto, texto);
-    QCOMPARE(visto.titulo, QString::fromUtf8(TituloAplicacion));
+    QCOMPARE(visto.titulo, QStringLiteral("Constitución"));
     QCOMPARE(visto.icono, QMessageBox::Critical);
     QCOMPARE(visto.botones, 1);
     // The application carries on delivering events.
@@ -99,11 +100,6 @@ void TstAplicacion::errorInHandler_showsMessageAndCarriesOn()
     QTRY_VERIFY(entregado);
 }
 
-int main(int argc, char **argv)
-{
-    Aplicacion aplicacion(argc, argv);
-    TstAplicacion prueba;
-    return QTest::qExec(&prueba, argc, argv);
-}
-
+// The application object under test, as the program makes it.
+AVISOS_QT_MAIN(TstAplicacion, Aplicacion aplicacion(argc, argv);)
 #include "tst_aplicacion.moc"

@@ -4,8 +4,9 @@
 // after that frame, every named widget exists as one window built in one go would have it,
 // in the same Tab order; a page or the About dialog asked for before then is made at once.
 #include "arranque_completo.h"
+#include "avisos_qt.h"
+#include "casos_atajos.h"
 #include "form1.h"
-#include "form1_atajos.h"
 #include "forma_acerca.h"
 #include "unitm01.h"
 
@@ -215,7 +216,7 @@ private slots:
     void pageChosenBeforeItIsMade_opensMadeAndLaidOut_data();
     void pageChosenBeforeItIsMade_opensMadeAndLaidOut();
     void aboutButton_asTheFirstEvent_makesAndRunsTheOneDialog();
-    void windowKey_asTheFirstEvent_data();
+    void windowKey_asTheFirstEvent_data() { casosTeclas(); }
     void windowKey_asTheFirstEvent();
 };
 
@@ -396,13 +397,6 @@ void TstArranque::aboutButton_asTheFirstEvent_makesAndRunsTheOneDialog()
     QCOMPARE(ventana.findChild<QLabel *>(u"StaticText1"_s)->text(), u"Preámbulo"_s);
 }
 
-void TstArranque::windowKey_asTheFirstEvent_data()
-{
-    QTest::addColumn<int>("tecla"); // QKeyCombination::toCombined()
-    for (const Atajo &a : Form1::Tabla_Atajos())
-        QTest::newRow(a.nombre) << a.tecla.toCombined();
-}
-
 // Every key of the window pressed before the rest of the window exists does what it does
 // with no pages behind it (F3 with no search and no word chosen does nothing), and the
 // start-up then finishes as always.
@@ -426,5 +420,5 @@ void TstArranque::windowKey_asTheFirstEvent()
     QCOMPARE(ventana.findChildren<QLineEdit *>(u"Edit1"_s).size(), 1);
 }
 
-QTEST_MAIN(TstArranque)
+PRUEBA_MAIN(TstArranque)
 #include "tst_arranque.moc"

@@ -2,14 +2,16 @@
 // the stepping keys, Back and Forward (keys and mouse buttons) across every route, typing
 // into the selector after Ctrl+G, the text size, and copying with citation.
 #include "arranque_completo.h"
+#include "casos_atajos.h"
+#include "avisos_qt.h"
 #include "casos_teclear_selector.h"
+#include "comprobar.h"
 #include "divisiones.h"
 #include "entradas.h"
 #include "form1.h"
 #include "form1_atajos.h"
 #include "richtextview.h"
 #include "spinbutton.h"
-#include "tamano_texto.h"
 #include "teclear.h"
 #include "unitm01.h"
 
@@ -55,6 +57,9 @@ private slots:
     void init();
     void cleanup();
     void table_keysAreFreeAndUnique();
+    void table_actionsAsListed();
+    void keys_inTheSearchWindowAsListed_data() { casosTeclas(); }
+    void keys_inTheSearchWindowAsListed();
     void keys_workWhereverTheFocusIs_data();
     void keys_workWhereverTheFocusIs();
     void steppingKeys_moveAsTheButtons_data();
@@ -143,6 +148,8 @@ QWidget *TstAtajos::enfocar(const QString &nombre) const
         abrirPagina(u"Pagina_Referencias"_s);
     else if (nombre == u"ListView1"_s)
         abrirPagina(u"Tab_Estdisticas"_s);
+    if (QTest::currentTestFailed())
+        return nullptr;
     QWidget *const w = hijo(nombre);
     w->setFocus(Qt::TabFocusReason);
     return QApplication::focusWidget() == w ? w : nullptr;
@@ -235,19 +242,49 @@ void TstAtajos::table_keysAreFreeAndUnique()
     }
 }
 
+// The window's keyboard actions are the listed ones, each with its keys and no other.
+void TstAtajos::table_actionsAsListed()
+{
+    QStringList esperadas;
+    for (const TeclaEsperada &t : TeclasEsperadas)
+        esperadas << QString::fromLatin1(t.accion) + u' ' + QKeySequence(t.tecla).toString();
+    QStringList obtenidas;
+    for (const QAction *a : ventana->actions()) {
+        for (const QKeySequence &k : a->shortcuts())
+            obtenidas << a->objectName() + u' ' + k.toString();
+    }
+    esperadas.sort();
+    obtenidas.sort();
+    QCOMPARE(obtenidas, esperadas);
+}
+
+// In the search window, with the keyboard in its text box, the search keys work and the
+// others do nothing.
+void TstAtajos::keys_inTheSearchWindowAsListed()
+{
+    QFETCH(QString, accion);
+    QFETCH(int, tecla);
+    QFETCH(bool, enBuscar);
+    ventana->Mover_A_Entrada(100); // every stepping key enabled
+    this->tecla(Qt::CTRL | Qt::Key_F);
+    QWidget *const buscador = hijo(u"VentanaBuscar"_s);
+    QVERIFY(buscador);
+    QTRY_COMPARE(QApplication::activeWindow(), buscador);
+    QCOMPARE(QApplication::focusWidget()->objectName(), u"Texto_Buscar"_s);
+    QSignalSpy disparos(hijo<QAction>(accion), &QAction::triggered);
+    this->tecla(QKeyCombination::fromCombined(tecla));
+    QCOMPARE(disparos.count(), enBuscar ? 1 : 0);
+}
+
 void TstAtajos::keys_workWhereverTheFocusIs_data()
 {
     QTest::addColumn<QString>("accion");
     QTest::addColumn<int>("tecla"); // QKeyCombination::toCombined()
     QTest::addColumn<QString>("foco");
-    for (const Atajo &a : Form1::Tabla_Atajos()) {
-        for (const QKeyCombination t : {a.tecla, a.otraTecla}) {
-            if (t.key() == Qt::Key_unknown)
-                continue;
-            for (const char *foco : {"ColorMemo1", "TreeView1", "Edit1", "ListView1", "Boton_Menu_Siguiente_"})
-                QTest::addRow("%s %s in %s", a.nombre, qPrintable(QKeySequence(t).toString()), foco)
-                    << QString::fromLatin1(a.nombre) << t.toCombined() << QString::fromLatin1(foco);
-        }
+    for (const TeclaEsperada &t : TeclasEsperadas) {
+        for (const char *foco : {"ColorMemo1", "TreeView1", "Edit1", "ListView1", "Boton_Menu_Siguiente_"})
+            QTest::addRow("%s %s in %s", t.accion, qPrintable(QKeySequence(t.tecla).toString()), foco)
+                << QString::fromLatin1(t.accion) << t.tecla.toCombined() << QString::fromLatin1(foco);
     }
 }
 
@@ -287,18 +324,46 @@ void TstAtajos::steppingKeys_moveAsTheButtons()
     ventana->Mover_A_Entrada(desde);
     const size_t atras = UnitM01::Historial_Entradas.cuantasAtras();
     QVERIFY(enfocar(u"ColorMemo1"_s));
+    // At either end a key that does nothing leaves the reader's place in the text: the text
+    // made large enough to scroll, the view at its end, its last line selected.
+    QPair<int, int> seleccion;
+    int desplazamiento = 0;
+    if (desde == hasta) {
+        for (int i = 0; i < 8; ++i)
+            this->tecla(Qt::CTRL | Qt::Key_Plus);
+        this->tecla(Qt::CTRL | Qt::Key_End);
+        this->tecla(Qt::SHIFT | Qt::Key_Up);
+        seleccion = {memo()->textCursor().selectionStart(), memo()->textCursor().selectionEnd()};
+        desplazamiento = memo()->verticalScrollBar()->value();
+        QVERIFY(seleccion.first < seleccion.second);
+        QVERIFY(desplazamiento > 0);
+    }
     this->tecla(QKeyCombination::fromCombined(tecla));
     QCOMPARE(UnitM01::Articulo_Actual, hasta);
     QCOMPARE(rotulo(), Rotulo_Articulo(hasta));
-    // A key that did nothing left nothing to go back to; each action follows its button.
+    // A key that did nothing left nothing to go back to.
     QCOMPARE(UnitM01::Historial_Entradas.cuantasAtras(), atras + (desde != hasta));
-    for (const Atajo &a : Form1::Tabla_Atajos()) {
-        if (a.boton)
-            QCOMPARE(hijo<QAction>(QString::fromLatin1(a.nombre))->isEnabled(),
-                     (ventana.get()->*a.boton)->isEnabled());
+    if (desde == hasta) {
+        QCOMPARE(memo()->textCursor().selectionStart(), seleccion.first);
+        QCOMPARE(memo()->textCursor().selectionEnd(), seleccion.second);
+        QCOMPARE(memo()->verticalScrollBar()->value(), desplazamiento);
     }
-    QCOMPARE(hijo<QPushButton>(u"Boton_Menu_Anterior_"_s)->isEnabled(), hasta != 1);
-    QCOMPARE(hijo<QPushButton>(u"Boton_Menu_Siguiente_"_s)->isEnabled(), hasta != Numero_Entradas);
+    // Each stepping key is enabled with its button: the first two off on the preamble, the
+    // last two off on the final entry.
+    const struct {
+        const char *accion;
+        const char *boton;
+        bool activo;
+    } pasos[] = {
+        {"Atajo_Primero", "Boton_Menu_Primero_", hasta != 1},
+        {"Atajo_Anterior", "Boton_Menu_Anterior_", hasta != 1},
+        {"Atajo_Siguiente", "Boton_Menu_Siguiente_", hasta != 371},
+        {"Atajo_Ultimo", "Boton_Menu_Ultimo_", hasta != 371},
+    };
+    for (const auto &p : pasos) {
+        QVERIFY2(hijo<QPushButton>(QString::fromLatin1(p.boton))->isEnabled() == p.activo, p.boton);
+        QVERIFY2(hijo<QAction>(QString::fromLatin1(p.accion))->isEnabled() == p.activo, p.accion);
+    }
 }
 
 void TstAtajos::history_acrossMixedRoutes()
@@ -313,54 +378,54 @@ void TstAtajos::history_acrossMixedRoutes()
         QCOMPARE(resaltados() > 0, resaltada);
     };
     tecla(atras); // nothing behind the first entry
-    en(1);
+    COMPROBAR(en(1));
     // Selector: Ctrl+G, 157, Enter.
     tecla(Qt::CTRL | Qt::Key_G);
     teclear(QApplication::focusWidget(), u"157"_s);
     tecla(QKeyCombination(Qt::Key_Return));
-    en(158);
+    COMPROBAR(en(158));
     // Tree: a chapter that opens at entry 186.
-    clicEnNodo(u"Capítulo V Del Consejo Federal de Gobierno"_s);
-    en(186);
+    COMPROBAR(clicEnNodo(u"Capítulo V Del Consejo Federal de Gobierno"_s));
+    COMPROBAR(en(186));
     // Word list: "Abierto", then entry 273 (article 272), highlighted.
-    abrirPagina(u"Pagina_Referencias"_s);
+    COMPROBAR(abrirPagina(u"Pagina_Referencias"_s));
     teclear(hijo(u"Edit1"_s), u"abierto"_s);
-    elegir(hijo<QListWidget>(u"ListBox1"_s), u"Abierto"_s);
-    elegir(hijo<QListWidget>(u"ListBox2"_s), u"272"_s);
-    en(273, true);
+    COMPROBAR(elegir(hijo<QListWidget>(u"ListBox1"_s), u"Abierto"_s));
+    COMPROBAR(elegir(hijo<QListWidget>(u"ListBox2"_s), u"272"_s));
+    COMPROBAR(en(273, true));
     // Button: next.
     QTest::mouseClick(hijo<QPushButton>(u"Boton_Menu_Siguiente_"_s), Qt::LeftButton);
-    en(274);
+    COMPROBAR(en(274));
     // Back through all of them; the word's entry comes back plain.
     tecla(atras);
-    en(273);
+    COMPROBAR(en(273));
     tecla(atras);
-    en(186);
+    COMPROBAR(en(186));
     tecla(atras);
-    en(158);
+    COMPROBAR(en(158));
     tecla(atras);
-    en(1);
+    COMPROBAR(en(1));
     tecla(atras);
-    en(1);
+    COMPROBAR(en(1));
     tecla(adelante);
-    en(158);
+    COMPROBAR(en(158));
     tecla(adelante);
-    en(186);
+    COMPROBAR(en(186));
     // A new move drops the forward part: Forward does nothing, Back comes to where it was.
     tecla(Qt::ALT | Qt::Key_PageDown);
-    en(187);
+    COMPROBAR(en(187));
     tecla(adelante);
-    en(187);
+    COMPROBAR(en(187));
     tecla(atras);
-    en(186);
+    COMPROBAR(en(186));
     tecla(atras);
-    en(158);
+    COMPROBAR(en(158));
     // The stepping buttons follow only the entry on screen.
     tecla(Qt::ALT | Qt::Key_Home);
-    en(1);
+    COMPROBAR(en(1));
     QVERIFY(!hijo<QPushButton>(u"Boton_Menu_Anterior_"_s)->isEnabled());
     tecla(atras);
-    en(158);
+    COMPROBAR(en(158));
     QVERIFY(hijo<QPushButton>(u"Boton_Menu_Anterior_"_s)->isEnabled());
 }
 
@@ -503,7 +568,7 @@ void TstAtajos::zoom_stepsAndIsKeptAcrossEntries()
     QFETCH(QStringList, pasos);
     QFETCH(QList<int>, puntos);
     QVERIFY(enfocar(foco));
-    QCOMPARE(memo()->font().pointSize(), Tamano_Disenado);
+    QCOMPARE(memo()->font().pointSize(), 8);
     for (int i = 0; i < pasos.size(); ++i) {
         const QString &p = pasos[i];
         if (p.startsWith(u'w')) {
@@ -529,7 +594,7 @@ void TstAtajos::zoom_stepsAndIsKeptAcrossEntries()
     QCOMPARE(memo()->font().pointSize(), tamano);
     QCOMPARE(memo()->document()->defaultFont().pointSize(), tamano);
     tecla(Qt::CTRL | Qt::Key_0);
-    QCOMPARE(memo()->font().pointSize(), Tamano_Disenado);
+    QCOMPARE(memo()->font().pointSize(), 8);
     QCOMPARE(memo()->font().family(), hijo<QLabel>(u"StaticText1"_s)->font().family());
 }
 
@@ -647,5 +712,5 @@ void TstAtajos::copyWithCitation()
     }
 }
 
-QTEST_MAIN(TstAtajos)
+PRUEBA_MAIN(TstAtajos)
 #include "tst_atajos.moc"

@@ -1,7 +1,9 @@
 // The whole-text search without a window: hits against the real texts, checked against an
 // independent scan (a regular expression over a copy folded by Unicode decomposition),
 // the folding and word rules on small texts, the context line and the F3 stepping.
+#include "avisos_qt.h"
 #include "busqueda_global.h"
+#include "casos_letras.h"
 #include "entradas.h"
 
 #include <QRegularExpression>
@@ -172,6 +174,25 @@ void TstBusquedaGlobal::reglas_data()
     QTest::newRow("punctuation in the query") << u"a, b"_s << u"a, b"_s << L{{0, 4}};
     QTest::newRow("hits never overlap") << u"la la la"_s << u"la la"_s << L{{0, 5}};
     QTest::newRow("text outside Latin-1") << u"ħa a"_s << u"a"_s << L{{3, 1}};
+    // Every accented letter and ü, capital or small, equals its letter without the accent,
+    // in the text and in the query; Ñ equals ñ and neither equals n.
+    for (const LetraEsperada &l : LetrasConAcento) {
+        const bool propia = l.letra == u'ñ';
+        for (int lugar = 0; lugar < 3; ++lugar) {
+            const QString palabra = QString::fromUtf16(l.palabras[lugar]);
+            const QString sinAcento = ::sinAcento(l, l.palabras[lugar]);
+            const char *donde = LugaresDeLaLetra[lugar];
+            const L golpe{{3, int(palabra.size())}};
+            const auto fila = [&](const char *caso, const QString &texto, const QString &consulta, const L &esperado) {
+                QTest::addRow("%s %s: %s", qPrintable(QString(QChar(l.letra))), donde, caso)
+                    << u"el "_s + texto + u'.' << consulta << esperado;
+            };
+            fila("capital in the text", palabra.toUpper(), palabra, golpe);
+            fila("capital in the text, query without accent", palabra.toUpper(), sinAcento, propia ? L{} : golpe);
+            fila("capital query without accent", palabra, sinAcento.toUpper(), propia ? L{} : golpe);
+            fila("text without accent, capital query", sinAcento, palabra.toUpper(), propia ? L{} : golpe);
+        }
+    }
 }
 
 void TstBusquedaGlobal::reglas()
@@ -280,5 +301,5 @@ void TstBusquedaGlobal::pasoDesdeEntrada()
     QCOMPARE(::pasoDesdeEntrada({}, {fila, tramo}, enPantalla, adelante), Posicion_Coincidencia{});
 }
 
-QTEST_APPLESS_MAIN(TstBusquedaGlobal)
+PRUEBA_APPLESS_MAIN(TstBusquedaGlobal)
 #include "tst_busqueda_global.moc"

@@ -1,4 +1,5 @@
 // The lists' type-to-search rules: the search text the keys build and the item it finds.
+#include "avisos_qt.h"
 #include "busqueda_lista.h"
 
 #include <QTest>
@@ -81,5 +82,5 @@ void TstBusquedaLista::primeraQueEmpiezaCon()
     QCOMPARE(::primeraQueEmpiezaCon(elementos, texto), fila);
 }
 
-QTEST_APPLESS_MAIN(TstBusquedaLista)
+PRUEBA_APPLESS_MAIN(TstBusquedaLista)
 #include "tst_busqueda_lista.moc"

@@ -1,5 +1,7 @@
 // The rich text view's plain-text rules: line splitting and the forward whole-word search.
+#include "avisos_qt.h"
 #include "busqueda_texto.h"
+#include "casos_letras.h"
 
 #include <QTest>
 
@@ -68,6 +70,25 @@ void TstBusquedaTexto::buscar_data()
     QTest::newRow("start past the end") << QStringLiteral("abc") << QStringLiteral("abc") << 10 << 5 << -1;
     QTest::newRow("text longer than document") << QStringLiteral("ab") << QStringLiteral("abc") << 0 << 5 << -1;
     QTest::newRow("first of several") << QStringLiteral("uno, uno; uno") << QStringLiteral("UNO") << 1 << 20 << 5;
+    // Every accented letter, ü and ñ: its capital equals its small form, in either the text or
+    // the word searched; neither equals the letter without its accent or tilde.
+    for (const LetraEsperada &l : LetrasConAcento) {
+        for (int lugar = 0; lugar < 3; ++lugar) {
+            const QString palabra = QString::fromUtf16(l.palabras[lugar]);
+            const QString mayusculas = palabra.toUpper();
+            const QString sinAcento = ::sinAcento(l, l.palabras[lugar]);
+            const char *donde = LugaresDeLaLetra[lugar];
+            const auto fila = [&](const char *caso, const QString &texto, const QString &buscado, int resultado) {
+                const QString documento = QStringLiteral("el ") + texto + u'.';
+                QTest::addRow("%s %s: %s", qPrintable(QString(QChar(l.letra))), donde, caso)
+                    << documento << buscado << 0 << int(documento.size()) << resultado;
+            };
+            fila("capital in the text", mayusculas, palabra, 3);
+            fila("capital searched", palabra, mayusculas, 3);
+            fila("not the plain letter, capital in the text", mayusculas, sinAcento, -1);
+            fila("not the plain letter, capital searched", sinAcento, mayusculas, -1);
+        }
+    }
 }
 
 void TstBusquedaTexto::buscar()
@@ -80,5 +101,5 @@ void TstBusquedaTexto::buscar()
     QCOMPARE(buscarEnTexto(documento, texto, inicio, longitud), resultado);
 }
 
-QTEST_APPLESS_MAIN(TstBusquedaTexto)
+PRUEBA_APPLESS_MAIN(TstBusquedaTexto)
 #include "tst_busqueda_texto.moc"

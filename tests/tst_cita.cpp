@@ -1,4 +1,5 @@
 // The citation a copied passage carries.
+#include "avisos_qt.h"
 #include "cita.h"
 #include "divisiones.h"
 #include "entradas.h"
@@ -114,5 +115,5 @@ void TstCita::html_citationInItalics()
                                          "texto de 1999.</p>")));
 }
 
-QTEST_APPLESS_MAIN(TstCita)
+PRUEBA_APPLESS_MAIN(TstCita)
 #include "tst_cita.moc"

@@ -1,6 +1,7 @@
 // Where the search window first opens, on the screens readers have: 1600×1000, 1366×768 and
 // those at scale factors 1.5 and 2 (911×512 and 683×384 logical pixels), with the main window
 // centred at its designed size or filling a small screen.
+#include "avisos_qt.h"
 #include "colocacion_buscar.h"
 
 #include <QTest>
@@ -71,5 +72,5 @@ void TstColocacionBuscar::colocar()
         QVERIFY(!donde.intersects(texto));
 }
 
-QTEST_APPLESS_MAIN(TstColocacionBuscar)
+PRUEBA_APPLESS_MAIN(TstColocacionBuscar)
 #include "tst_colocacion_buscar.moc"

@@ -1,5 +1,7 @@
 // The compiled-in entries and divisions, their captions and lookups, and the reading
 // of the texts file the build turns into the table.
+#include "avisos_qt.h"
+#include "comprobar.h"
 #include "divisiones.h"
 #include "entradas.h"
 #include "lectura_textos.h"
@@ -19,6 +21,8 @@ private slots:
     void buscar_data();
     void buscar();
     void divisiones_invariants();
+    void divisiones_rows_data();
+    void divisiones_rows();
     void leerTextos_acceptsWellFormedFile();
     void leerTextos_rejects_data();
     void leerTextos_rejects();
@@ -172,33 +176,94 @@ void TstContenido::buscar()
 
 void TstContenido::divisiones_invariants()
 {
-    // Titles cover 1..371 without gap or overlap; chapters lie in their title,
-    // sections in their chapter; every entry lies in exactly one title.
+    // Titles cover 1..371 without gap or overlap; a title's chapters, when it has any, cover
+    // it the same way, and so do a chapter's sections; every entry lies in exactly one title.
     int siguiente = 1;
     int titulos = 0;
     const Division_Reg *titulo = nullptr;
     const Division_Reg *capitulo = nullptr;
-    for (int r = 1; r <= Numero_Divisiones; ++r) {
+    int siguienteCapitulo = 0; // the first entry the next chapter of the title must start at
+    int siguienteSeccion = 0;
+    const auto cerrarCapitulo = [&] {
+        if (capitulo && siguienteSeccion != capitulo->Desde)
+            QVERIFY2(siguienteSeccion == capitulo->Hasta + 1, qPrintable(capitulo->Titulo.toString()));
+    };
+    const auto cerrarTitulo = [&] {
+        if (titulo && siguienteCapitulo != titulo->Desde)
+            QVERIFY2(siguienteCapitulo == titulo->Hasta + 1, qPrintable(titulo->Titulo.toString()));
+    };
+    for (int r = 1; r <= 77; ++r) {
         const Division_Reg &d = Divisiones[r];
         QVERIFY(d.Desde <= d.Hasta);
         if (d.Nivel == u'1') {
+            COMPROBAR(cerrarCapitulo());
+            COMPROBAR(cerrarTitulo());
             QCOMPARE(d.Desde, siguiente);
             siguiente = d.Hasta + 1;
             titulo = &d;
             capitulo = nullptr;
+            siguienteCapitulo = d.Desde;
             ++titulos;
         } else if (d.Nivel == u'2') {
-            QVERIFY(titulo && titulo->Desde <= d.Desde && d.Hasta <= titulo->Hasta);
+            COMPROBAR(cerrarCapitulo());
+            QVERIFY(titulo);
+            QVERIFY2(d.Desde == siguienteCapitulo, qPrintable(d.Titulo.toString()));
+            siguienteCapitulo = d.Hasta + 1;
             capitulo = &d;
+            siguienteSeccion = d.Desde;
         } else {
             QCOMPARE(d.Nivel, u'3');
-            QVERIFY(capitulo && capitulo->Desde <= d.Desde && d.Hasta <= capitulo->Hasta);
+            QVERIFY(capitulo);
+            QVERIFY2(d.Desde == siguienteSeccion, qPrintable(d.Titulo.toString()));
+            siguienteSeccion = d.Hasta + 1;
         }
     }
-    QCOMPARE(siguiente, Numero_Entradas + 1);
+    COMPROBAR(cerrarCapitulo());
+    COMPROBAR(cerrarTitulo());
+    QCOMPARE(siguiente, 372);
     QCOMPARE(titulos, 13);
-    QCOMPARE(Divisiones[76].Titulo, QStringView(u"DISPOSICIONES TRANSITORIAS "));
-    QCOMPARE(Divisiones[69].Titulo, QStringView(u"Capítulo I De la Garantía esta Constitución"));
+}
+
+void TstContenido::divisiones_rows_data()
+{
+    QTest::addColumn<int>("registro");
+    QTest::addColumn<QString>("nivel");
+    QTest::addColumn<QString>("encabezado");
+    QTest::addColumn<int>("desde");
+    QTest::addColumn<int>("hasta");
+    QTest::newRow("the preamble") << 1 << "1" << QStringLiteral("PREÁMBULO ") << 1 << 1;
+    QTest::newRow("title I") << 2 << "1" << QStringLiteral("TÍTULO I PRINCIPIOS FUNDAMENTALES") << 2 << 10;
+    QTest::newRow("title VII") << 63 << "1" << QStringLiteral("TÍTULO VII DE LA SEGURIDAD DE LA NACIÓN") << 323 << 333;
+    QTest::newRow("the transitional provisions") << 76 << "1" << QStringLiteral("DISPOSICIONES TRANSITORIAS ") << 353
+                                                 << 370;
+    QTest::newRow("chapter I of title II")
+        << 4 << "2" << QStringLiteral("Capítulo I Del Territorio y demás Espacios Geográficos") << 11 << 16;
+    QTest::newRow("chapter II of title IV")
+        << 28 << "2" << QStringLiteral("Capítulo II De la Competencia del Poder Público Nacional") << 157 << 159;
+    QTest::newRow("chapter of one entry") << 31 << "2" << QStringLiteral("Capítulo V Del Consejo Federal de Gobierno")
+                                          << 186 << 186;
+    QTest::newRow("chapter I of title VIII")
+        << 69 << "2" << QStringLiteral("Capítulo I De la Garantía esta Constitución") << 334 << 337;
+    QTest::newRow("chapter I of title IX") << 72 << "2" << QStringLiteral("Capítulo I De las Enmiendas") << 341 << 342;
+    QTest::newRow("first section") << 9 << "3" << QStringLiteral("Sección Primera: De la Nacionalidad ") << 33 << 39;
+    QTest::newRow("fifth section of title IV")
+        << 27 << "3" << QStringLiteral("Sección Quinta: De las Relaciones Internacionales ") << 153 << 156;
+    QTest::newRow("second section of title VI") << 60 << "3" << QStringLiteral("Sección Segunda: Del Sistema Tributario ")
+                                                << 317 << 318;
+}
+
+void TstContenido::divisiones_rows()
+{
+    QFETCH(int, registro);
+    QFETCH(QString, nivel);
+    QFETCH(QString, encabezado);
+    QFETCH(int, desde);
+    QFETCH(int, hasta);
+    const Division_Reg &d = Divisiones[registro];
+    QCOMPARE(QString(QChar(d.Nivel)), nivel);
+    QCOMPARE(d.Titulo.toString(), encabezado);
+    QCOMPARE(d.Desde, desde);
+    QCOMPARE(d.Hasta, hasta);
 }
 
 void TstContenido::leerTextos_acceptsWellFormedFile()
@@ -209,7 +274,7 @@ void TstContenido::leerTextos_acceptsWellFormedFile()
     archivo += '\n';
     const LecturaTextos l = leerTextos(archivo);
     QVERIFY2(l.error.isEmpty(), qPrintable(l.error));
-    QCOMPARE(l.entradas.size(), Numero_Entradas);
+    QCOMPARE(l.entradas.size(), 371);
     QCOMPARE(l.entradas[4], QStringLiteral("Artículo 5. Uno.\n2. Dos\u00a0«x»"));
 }
 
@@ -248,5 +313,5 @@ void TstContenido::leerTextos_rejects()
     QVERIFY(leerTextos("Uno.").error.contains(QStringLiteral("line feed")));
 }
 
-QTEST_APPLESS_MAIN(TstContenido)
+PRUEBA_APPLESS_MAIN(TstContenido)
 #include "tst_contenido.moc"

@@ -1,5 +1,6 @@
 // The shared random generator and the sponge effect on plain memory: draws, frames for
 // small amounts, the in-place order of the draws and the clamps at the edges.
+#include "avisos_qt.h"
 #include "esponja.h"
 
 #include <QTest>
@@ -255,5 +256,5 @@ void TstEsponja::sponge_worksInPlace()
     QVERIFY(arrastrados > 0);
 }
 
-QTEST_APPLESS_MAIN(TstEsponja)
+PRUEBA_APPLESS_MAIN(TstEsponja)
 #include "tst_esponja.moc"

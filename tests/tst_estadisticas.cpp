@@ -1,6 +1,7 @@
 // The statistics page through the real window: its rows after the activation and the
 // order after clicks on the column headings.
 #include "arranque_completo.h"
+#include "avisos_qt.h"
 #include "form1.h"
 #include "palabras.h"
 #include "unitm01.h"
@@ -233,5 +234,5 @@ void TstEstadisticas::headingClick_keepsSelectedRow()
     QCOMPARE(UnitM01::Articulo_Actual, 1);
 }
 
-QTEST_MAIN(TstEstadisticas)
+PRUEBA_MAIN(TstEstadisticas)
 #include "tst_estadisticas.moc"

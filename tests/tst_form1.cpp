@@ -1,5 +1,6 @@
 // The main window at start and when it shows an entry: caption, heading strips,
 // text, stepping buttons, clamping and the word highlight.
+#include "avisos_qt.h"
 #include "entradas.h"
 #include "form1.h"
 #include "richtextview.h"
@@ -242,5 +243,5 @@ void TstForm1::highlight_appliesToOneDisplayOnly()
     QVERIFY(!otroFormato);
 }
 
-QTEST_MAIN(TstForm1)
+PRUEBA_MAIN(TstForm1)
 #include "tst_form1.moc"

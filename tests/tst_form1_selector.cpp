@@ -1,5 +1,6 @@
 // The article selector of the real window, driven by clicks on the halves of its spin
 // buttons: wrapping and pinning, auto-repeat while held, focus, and the go button.
+#include "avisos_qt.h"
 #include "casos_selector.h"
 #include "form1.h"
 #include "spinbutton.h"
@@ -246,5 +247,5 @@ void TstForm1Selector::spinButtons_neverTakeFocus()
     QCOMPARE(QApplication::focusWidget(), ir);
 }
 
-QTEST_MAIN(TstForm1Selector)
+PRUEBA_MAIN(TstForm1Selector)
 #include "tst_form1_selector.moc"

@@ -2,6 +2,8 @@
 // the animation's frames, the refused closes, widening and closing, a second showing,
 // the link labels and hover colours.
 #include "arranque_completo.h"
+#include "avisos_qt.h"
+#include "comprobar.h"
 #include "enlaces_abiertos.h"
 #include "esponja.h"
 #include "esponja_esperada.h"
@@ -167,7 +169,7 @@ void TstFormaAcerca::activation_narrowsAndPlacesTheTexts()
     const QString titulo = QStringLiteral("Constitución 1999");
     QCOMPARE(dialogo->windowTitle(), QStringLiteral("Acerca de ..."));
     const QPoint antes = dialogo->pos();
-    mostrar();
+    COMPROBAR(mostrar());
     QVERIFY(timer1()->isActive());
     QCOMPARE(dialogo->frameGeometry().width(), 208);
     QCOMPARE(dialogo->width() + dialogo->anchoMarco(), 208);
@@ -210,7 +212,7 @@ void TstFormaAcerca::animation_drawsSeventyThenEveryAmountDownToZero()
 {
     Pintadas pintadas(imagen());
     const quint32 inicio = Esponja::Estado_Generador();
-    mostrar();
+    COMPROBAR(mostrar());
     QTRY_VERIFY_WITH_TIMEOUT(!timer1()->isActive(), 10000);
     QTRY_VERIFY(!imagen()->Cuadro_Pendiente());
 
@@ -263,7 +265,7 @@ void TstFormaAcerca::closeRoutes_refusedDuringAnimationAndStopTheTimer()
             break;
         }
     });
-    mostrar();
+    COMPROBAR(mostrar());
     QTRY_VERIFY(pedido);
     disconnect(conexion);
     QVERIFY(activoAlPedir);
@@ -278,7 +280,7 @@ void TstFormaAcerca::closeRoutes_refusedDuringAnimationAndStopTheTimer()
 
 void TstFormaAcerca::flecha_widensThenCloses()
 {
-    mostrar();
+    COMPROBAR(mostrar());
     QTest::mouseClick(flecha(), Qt::LeftButton);
     QVERIFY(dialogo->isVisible());
     QVERIFY(Unidad_Acerca::Ampliada);
@@ -300,13 +302,13 @@ void TstFormaAcerca::flecha_widensThenCloses()
 
 void TstFormaAcerca::secondShowing_opensNarrowAndFirstPressWidens()
 {
-    mostrar();
+    COMPROBAR(mostrar());
     QTest::mouseClick(flecha(), Qt::LeftButton);
     QTest::mouseClick(flecha(), Qt::LeftButton);
     QVERIFY(!dialogo->isVisible());
     const QPoint lugar = dialogo->pos();
 
-    mostrar();
+    COMPROBAR(mostrar());
     QCOMPARE(dialogo->pos(), lugar);
     QCOMPARE(dialogo->width() + dialogo->anchoMarco(), 208);
     QCOMPARE(flecha()->text(), QStringLiteral("Cerrar"));
@@ -320,7 +322,7 @@ void TstFormaAcerca::secondShowing_opensNarrowAndFirstPressWidens()
 
 void TstFormaAcerca::linkLabels_openMailAndWeb()
 {
-    mostrar();
+    COMPROBAR(mostrar());
     QTest::mouseClick(flecha(), Qt::LeftButton);
     QTest::mouseClick(hijo<QLabel>("MyMailAddress"), Qt::LeftButton);
     QTest::mouseClick(hijo<QLabel>("MyWebAddress"), Qt::LeftButton);
@@ -336,7 +338,7 @@ void TstFormaAcerca::linkLabels_openMailAndWeb()
 // press and a release on it.
 void TstFormaAcerca::noteLink_opensOnPressAndReleaseOnIt()
 {
-    mostrar();
+    COMPROBAR(mostrar());
     QTest::mouseClick(flecha(), Qt::LeftButton);
     auto *const nota = hijo<RichTextView>("wwDBRichEdit1");
     QVERIFY(nota->autoURLDetect());
@@ -385,7 +387,7 @@ void TstFormaAcerca::hover_colours()
     QFETCH(QColor, textoEncima);
     QFETCH(QColor, fuera);
     QFETCH(QColor, textoFuera);
-    mostrar();
+    COMPROBAR(mostrar());
     QTest::mouseClick(flecha(), Qt::LeftButton);
     QWidget *const w = dialogo->findChild<QWidget *>(nombre);
     const QPalette::ColorRole texto = fondo == QPalette::Button ? QPalette::ButtonText : QPalette::WindowText;
@@ -506,8 +508,8 @@ void TstFormaAcerca::aboutButton_hidesMainWindowAndBringsItBackUnchanged()
     auto *const paginas = ventana->findChild<QTabWidget *>(QStringLiteral("PageControl1"));
     QTest::mouseClick(paginas->tabBar(), Qt::LeftButton, {}, paginas->tabBar()->tabRect(1).center());
     QTest::keyClicks(ventana->findChild<QLineEdit *>(QStringLiteral("Edit1")), QStringLiteral("abi"));
-    elegir("ListBox1", QStringLiteral("Abierto"));
-    elegir("ListBox2", QStringLiteral("272"));
+    COMPROBAR(elegir("ListBox1", QStringLiteral("Abierto")));
+    COMPROBAR(elegir("ListBox2", QStringLiteral("272")));
     auto *const unidades = ventana->findChild<QWidget *>(QStringLiteral("SpinButton3"));
     auto *const decenas = ventana->findChild<QWidget *>(QStringLiteral("SpinButton2"));
     QTest::mouseClick(unidades, Qt::LeftButton, {}, QPoint(10, 5));
@@ -590,5 +592,5 @@ void TstFormaAcerca::minimised_comesBackSoAWindowIsAlwaysShown()
     QVERIFY(!ventana->isMinimized());
 }
 
-QTEST_MAIN(TstFormaAcerca)
+PRUEBA_MAIN(TstFormaAcerca)
 #include "tst_forma_acerca.moc"

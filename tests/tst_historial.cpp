@@ -1,5 +1,6 @@
 // The record of entries shown, for Back and Forward: moves in, the entry each step gives
 // and what is left on either side.
+#include "avisos_qt.h"
 #include "historial.h"
 
 #include <QTest>
@@ -69,12 +70,17 @@ void TstHistorial::limit_dropsTheOldest()
     QCOMPARE(h.atras(8), 7);
     QCOMPARE(h.atras(7), 0);
     QCOMPARE(h.cuantasAdelante(), size_t(3));
-    // The default bound holds a long reading session and no more.
+    // The default bound: the last 500 entries left, the oldest dropped first.
     Historial largo;
-    for (int i = 0; i < 10000; ++i)
-        largo.visitar(1 + i % 371, 1 + (i + 1) % 371);
-    QCOMPARE(largo.cuantasAtras(), Historial::LimitePorDefecto);
+    for (int e = 1; e <= 600; ++e)
+        largo.visitar(e, e + 1);
+    QCOMPARE(largo.cuantasAtras(), size_t(500));
+    int actual = 601;
+    for (int paso = 0; paso < 500; ++paso)
+        actual = largo.atras(actual);
+    QCOMPARE(actual, 101);
+    QCOMPARE(largo.atras(actual), 0);
 }
 
-QTEST_APPLESS_MAIN(TstHistorial)
+PRUEBA_APPLESS_MAIN(TstHistorial)
 #include "tst_historial.moc"

@@ -1,5 +1,7 @@
 // The picture widget: compare-and-store amount, the lazy build on the first paint, a render
 // from the picture on every new amount, and paints that copy the working bitmap 1:1.
+#include "avisos_qt.h"
+#include "comprobar.h"
 #include "esponja.h"
 #include "esponja_esperada.h"
 #include "imagen.h"
@@ -83,7 +85,7 @@ void TstImagen::amountBeforeFirstPaint_isOnlyStored()
     QVERIFY(imagen->Mapa_Trabajo().Vacio());
     QCOMPARE(Esponja::Estado_Generador(), 0u);
 
-    mostrarYEsperarCuadro();
+    COMPROBAR(mostrarYEsperarCuadro());
     QCOMPARE(cuadro(imagen->Mapa_Trabajo()), esperado(picture, 7, 0));
 }
 
@@ -92,7 +94,7 @@ void TstImagen::amountBeforeFirstPaint_isOnlyStored()
 void TstImagen::firstPaint_buildsThenNextPaintDrawsFrameUnscaled()
 {
     imagen->setSponge(5);
-    mostrarYEsperarCuadro();
+    COMPROBAR(mostrarYEsperarCuadro());
     const QImage mapa = cuadro(imagen->Mapa_Trabajo());
     QCOMPARE(mapa.size(), picture.size());
     const QImage pantalla = fondo->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -115,7 +117,7 @@ void TstImagen::newAmount_rendersFromThePicture()
 {
     QFETCH(QList<int>, cantidades);
     imagen->setSponge(70);
-    mostrarYEsperarCuadro();
+    COMPROBAR(mostrarYEsperarCuadro());
     for (const int cantidad : cantidades) {
         const quint32 estado = Esponja::Estado_Generador();
         imagen->setSponge(cantidad);
@@ -131,7 +133,7 @@ void TstImagen::newAmount_rendersFromThePicture()
 void TstImagen::sameAmount_doesNothing()
 {
     imagen->setSponge(9);
-    mostrarYEsperarCuadro();
+    COMPROBAR(mostrarYEsperarCuadro());
     const QImage antes = cuadro(imagen->Mapa_Trabajo());
     const quint32 estado = Esponja::Estado_Generador();
     imagen->setSponge(9);
@@ -154,5 +156,5 @@ void TstImagen::noPicture_neverRendersOrDraws()
     QCOMPARE(QColor(pantalla.pixel(10, 10)), QColor(Qt::magenta));
 }
 
-QTEST_MAIN(TstImagen)
+PRUEBA_MAIN(TstImagen)
 #include "tst_imagen.moc"

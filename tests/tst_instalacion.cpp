@@ -1,6 +1,8 @@
 // What `cmake --install` and the Debian package put on a system: the program, the
 // menu entry, the AppStream metadata, the icons and the manual page, each valid for the
 // tools that read them, and a package lintian passes whose program starts.
+#include "avisos_qt.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -317,5 +319,5 @@ void TstInstalacion::debianPackage_holdsTheTreeDependsOnQtAndStarts()
     programa.waitForFinished();
 }
 
-QTEST_GUILESS_MAIN(TstInstalacion)
+PRUEBA_GUILESS_MAIN(TstInstalacion)
 #include "tst_instalacion.moc"

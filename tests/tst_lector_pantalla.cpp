@@ -5,6 +5,7 @@
 // window's count is announced once typing pauses, the index tree claims no focus that it
 // does not have, the About dialog's links are links and the spin buttons spin boxes.
 #include "arranque_completo.h"
+#include "avisos_qt.h"
 #include "enlaces_abiertos.h"
 #include "form1.h"
 #include "forma_acerca.h"
@@ -289,5 +290,5 @@ void TstLectorPantalla::spinButtons_haveValueAndActions()
     QCOMPARE(anunciado().last(), u"Artículo 157"_s);
 }
 
-QTEST_MAIN(TstLectorPantalla)
+PRUEBA_MAIN(TstLectorPantalla)
 #include "tst_lector_pantalla.moc"

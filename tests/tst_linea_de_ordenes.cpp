@@ -2,6 +2,7 @@
 // application exists, the platform Qt would choose, the lines printed, and the real program
 // answering --help and --version, refusing bad arguments and missing displays with its own
 // line and exit code, and opening at the article asked for.
+#include "avisos_qt.h"
 #include "form1.h"
 #include "linea_de_ordenes.h"
 #include "pantalla.h"
@@ -350,5 +351,5 @@ void TstLineaDeOrdenes::program_withAGoodArticle_opensAndRuns()
     QVERIFY2(!r.errores.contains(QLatin1String("constitucion:")), qPrintable(r.errores));
 }
 
-QTEST_MAIN(TstLineaDeOrdenes)
+PRUEBA_MAIN(TstLineaDeOrdenes)
 #include "tst_linea_de_ordenes.moc"

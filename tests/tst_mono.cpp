@@ -8,6 +8,7 @@
 //     MONO_SEMILLA=<seed> MONO_EVENTOS=<count> tst_mono
 // The seed is printed first; running again with it replays the same stream.
 #include "arranque_completo.h"
+#include "avisos_qt.h"
 #include "divisiones.h"
 #include "entradas.h"
 #include "forma_acerca.h"
@@ -838,15 +839,5 @@ QString TstMono::incoherencia() const
     return {};
 }
 
-// Showing and resizing windows on the offscreen platform warns on every event; the run
-// must not stop printing its progress and its closing summary after 2,000 warnings.
-int main(int argc, char **argv)
-{
-    QApplication aplicacion(argc, argv);
-    TstMono prueba;
-    QStringList argumentos = QCoreApplication::arguments();
-    argumentos << QStringLiteral("-maxwarnings") << QStringLiteral("0");
-    return QTest::qExec(&prueba, argumentos);
-}
-
+PRUEBA_MAIN(TstMono)
 #include "tst_mono.moc"

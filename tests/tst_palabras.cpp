@@ -1,5 +1,6 @@
 // The word concordance: the compiled-in table against its derivation rule and the
 // checkpoints our text meets, and the queries the pages run over it.
+#include "avisos_qt.h"
 #include "concordancia.h"
 #include "entradas.h"
 #include "palabras.h"
@@ -408,5 +409,5 @@ void TstPalabras::compararPlegandoAZ()
     QCOMPARE(qBound(-1, ::compararPlegandoAZ(b, a), 1), -signo);
 }
 
-QTEST_APPLESS_MAIN(TstPalabras)
+PRUEBA_APPLESS_MAIN(TstPalabras)
 #include "tst_palabras.moc"

@@ -2,6 +2,8 @@
 // executable, finds its main window, takes screenshots and reads the bands' colours on screen.
 // The last screenshot of the window as it starts is kept in the build tree (CAPTURA_PNG), and
 // one of the search window with results (CAPTURA_BUSCAR_PNG).
+#include "avisos_qt.h"
+
 #include <QColor>
 #include <QElapsedTimer>
 #include <QImage>
@@ -311,5 +313,5 @@ void TstPantalla::closeButton_endsProgram()
     QCOMPARE(programa.exitCode(), 0);
 }
 
-QTEST_GUILESS_MAIN(TstPantalla)
+PRUEBA_GUILESS_MAIN(TstPantalla)
 #include "tst_pantalla.moc"

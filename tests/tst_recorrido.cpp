@@ -4,6 +4,7 @@
 // of the index tree, a word's entry on the "Referencias" page, back twice, the statistics
 // sorted by "Veces", the About dialog opened, widened, its links reached and closed.
 #include "arranque_completo.h"
+#include "avisos_qt.h"
 #include "enlaces_abiertos.h"
 #include "form1.h"
 #include "forma_acerca.h"
@@ -214,5 +215,5 @@ void TstRecorrido::walk_withoutTheMouse()
     QCOMPARE(enlaces.abiertos.size(), 0);
 }
 
-QTEST_MAIN(TstRecorrido)
+PRUEBA_MAIN(TstRecorrido)
 #include "tst_recorrido.moc"

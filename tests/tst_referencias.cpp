@@ -1,6 +1,8 @@
 // The cross-reference page through the real window: typing a prefix, choosing a word
 // and an entry with the mouse, the arrow keys and type-to-search, and the page change.
 #include "arranque_completo.h"
+#include "avisos_qt.h"
+#include "comprobar.h"
 #include "entradas.h"
 #include "form1.h"
 #include "listaconbusqueda.h"
@@ -96,7 +98,7 @@ void TstReferencias::abrirReferencias() const
 
 void TstReferencias::escribir(const QString &prefijo) const
 {
-    abrirReferencias();
+    COMPROBAR(abrirReferencias());
     QVERIFY(edit()->hasFocus());
     teclear(edit(), prefijo);
     QCOMPARE(edit()->text(), prefijo);
@@ -140,7 +142,7 @@ void TstReferencias::creation_listsHiddenEditEmpty()
 
 void TstReferencias::typing_listsMatchingWords()
 {
-    escribir(u"ab"_s);
+    COMPROBAR(escribir(u"ab"_s));
     QVERIFY(lista(1)->isVisible());
     QVERIFY(lista(2)->isVisible());
     const QStringList palabras = textos(lista(1));
@@ -149,7 +151,7 @@ void TstReferencias::typing_listsMatchingWords()
     QCOMPARE(palabras, Filtrar_Palabras(u"AB"));
     QCOMPARE(lista(2)->count(), 0);
 
-    elegir(lista(1), u"Abierto"_s);
+    COMPROBAR(elegir(lista(1), u"Abierto"_s));
     QCOMPARE(UnitM01::Palabra_Elegida, u"Abierto"_s);
     QCOMPARE(textos(lista(2)), (QStringList{u"70"_s, u"272"_s}));
 
@@ -162,8 +164,8 @@ void TstReferencias::typing_listsMatchingWords()
 
 void TstReferencias::deleting_hidesListsKeepingContents()
 {
-    escribir(u"ab"_s);
-    elegir(lista(1), u"Abogadas"_s);
+    COMPROBAR(escribir(u"ab"_s));
+    COMPROBAR(elegir(lista(1), u"Abogadas"_s));
     QCOMPARE(textos(lista(2)), (QStringList{u"253"_s, u"356"_s}));
     QTest::keyClick(edit(), Qt::Key_Backspace);
     QCOMPARE(lista(1)->count(), Filtrar_Palabras(u"a").size());
@@ -202,7 +204,7 @@ void TstReferencias::edits()
     QFETCH(QKeySequence, tecla);
     QFETCH(QString, pegado);
     QFETCH(QString, texto);
-    abrirReferencias();
+    COMPROBAR(abrirReferencias());
     teclear(edit(), escrito);
     const QStringList antes = textos(lista(1));
     if (!pegado.isEmpty())
@@ -218,7 +220,7 @@ void TstReferencias::edits()
 
 void TstReferencias::programSettingText_changesNothing()
 {
-    abrirReferencias();
+    COMPROBAR(abrirReferencias());
     edit()->setText(u"ab"_s);
     QVERIFY(lista(1)->isHidden());
     QCOMPARE(lista(1)->count(), 0);
@@ -232,7 +234,7 @@ void TstReferencias::choosing_showsEntryHighlighted_data()
     QTest::addColumn<int>("cuantos");         // how many are listed
     QTest::addColumn<QString>("numero");      // the one chosen
     QTest::addColumn<QString>("rotulo");
-    QTest::addColumn<QList<int>>("posiciones");
+    QTest::addColumn<QList<int>>("posiciones"); // where every highlight starts
     QTest::newRow("Abierto in article 272") << u"abi"_s << u"Abierto"_s << QStringList{u"70"_s, u"272"_s} << 2
                                             << u"272"_s << u"Artículo 272"_s << QList<int>{587};
     QTest::newRow("CONSTITUCIÓN in the preamble") << u"CONSTITUCIÓN"_s << u"CONSTITUCIÓN"_s
@@ -242,7 +244,22 @@ void TstReferencias::choosing_showsEntryHighlighted_data()
                                                      << u"Artículo 94"_s << QList<int>{268};
     QTest::newRow("Abogadas in the fifth transitional") << u"ab"_s << u"Abogadas"_s
                                                         << QStringList{u"253"_s, u"356"_s} << 2 << u"356"_s
-                                                        << u"Quinta."_s << QList<int>{};
+                                                        << u"Quinta."_s << QList<int>{794};
+    // Each capital the words start with highlights its small form in the text.
+    QTest::newRow("Ánimo highlights ánimo") << u"Áni"_s << u"Ánimo"_s << QStringList{u"353"_s} << 1 << u"353"_s
+                                            << u"Segunda."_s << QList<int>{514};
+    QTest::newRow("Ética highlights ética") << u"Étic"_s << u"Ética"_s
+                                            << QStringList{u"2"_s, u"102"_s, u"267"_s, u"274"_s} << 5 << u"274"_s
+                                            << u"Artículo 274"_s << QList<int>{193};
+    QTest::newRow("Índole at the end of the longest entry")
+        << u"Índol"_s << u"Índole"_s << QStringList{u"156"_s, u"179"_s, u"256"_s} << 3 << u"156"_s
+        << u"Artículo 156"_s << QList<int>{5315};
+    QTest::newRow("Única highlights única") << u"Únic"_s << u"Única"_s << QStringList{u"200"_s, u"351"_s, u"370"_s}
+                                            << 3 << u"200"_s << u"Artículo 200"_s << QList<int>{342};
+    // A hit at an entry's first character ("CONSTITUCIÓN" above ends at its last).
+    QTest::newRow("Única opening the derogatory provision") << u"Únic"_s << u"Única"_s
+                                                           << QStringList{u"200"_s, u"351"_s, u"370"_s} << 3
+                                                           << u"351"_s << u"Única."_s << QList<int>{0};
 }
 
 void TstReferencias::choosing_showsEntryHighlighted()
@@ -254,12 +271,12 @@ void TstReferencias::choosing_showsEntryHighlighted()
     QFETCH(QString, numero);
     QFETCH(QString, rotulo);
     QFETCH(QList<int>, posiciones);
-    escribir(prefijo);
+    COMPROBAR(escribir(prefijo));
     QVERIFY(textos(lista(1)).contains(palabra));
-    elegir(lista(1), palabra);
+    COMPROBAR(elegir(lista(1), palabra));
     QCOMPARE(textos(lista(2)).mid(0, numeros.size()), numeros);
     QCOMPARE(lista(2)->count(), cuantos);
-    elegir(lista(2), numero);
+    COMPROBAR(elegir(lista(2), numero));
     const int entrada = numero.toInt() + 1;
     QCOMPARE(UnitM01::Articulo_Actual, entrada);
     QCOMPARE(ventana->findChild<QLabel *>(u"StaticText1"_s)->text(), rotulo);
@@ -270,17 +287,19 @@ void TstReferencias::choosing_showsEntryHighlighted()
         QCOMPARE(m.second, int(palabra.size()));
         QCOMPARE(Texto_Entrada(entrada).mid(m.first, m.second).toLower(), palabra.toLower());
     }
-    for (int i = 0; i < posiciones.size(); ++i)
-        QCOMPARE(marcas.value(i).first, posiciones[i]);
+    QList<int> inicios;
+    for (const auto &m : marcas)
+        inicios << m.first;
+    QCOMPARE(inicios, posiciones);
     // The chosen entry stays chosen: the page keeps its lists.
     QCOMPARE(lista(2)->selectedItems().value(0)->text(), numero);
 }
 
 void TstReferencias::typeToSearch_inListBox2_choosesFirstNumberBeginningWith7()
 {
-    escribir(u"constitución"_s);
+    COMPROBAR(escribir(u"constitución"_s));
     QCOMPARE(textos(lista(1)), QStringList{u"Constitución"_s});
-    elegir(lista(1), u"Constitución"_s);
+    COMPROBAR(elegir(lista(1), u"Constitución"_s));
     QCOMPARE(lista(2)->count(), 107);
     QString primero;
     for (const int e : Postings(Buscar_Palabra(u"Constitución"))) {
@@ -305,7 +324,7 @@ void TstReferencias::typeToSearch_inListBox2_choosesFirstNumberBeginningWith7()
 
 void TstReferencias::typeToSearch_restartsAfterPause()
 {
-    escribir(u"ab"_s);
+    COMPROBAR(escribir(u"ab"_s));
     lista(1)->setFocus();
     teclear(lista(1), u"abo"_s);
     QCOMPARE(UnitM01::Palabra_Elegida, u"Abogacía"_s);
@@ -332,7 +351,7 @@ void TstReferencias::typeToSearch_pauseOf500msOnTheListsClock()
 {
     QFETCH(int, pausa);
     QFETCH(QString, elegida);
-    escribir(u"ab"_s);
+    COMPROBAR(escribir(u"ab"_s));
     auto *const l = qobject_cast<ListaConBusqueda *>(lista(1));
     QVERIFY(l);
     qint64 ahora = 1000;
@@ -349,8 +368,8 @@ void TstReferencias::typeToSearch_pauseOf500msOnTheListsClock()
 
 void TstReferencias::arrowDown_inListBox1_choosesNextWord()
 {
-    escribir(u"ab"_s);
-    elegir(lista(1), u"Abandono"_s);
+    COMPROBAR(escribir(u"ab"_s));
+    COMPROBAR(elegir(lista(1), u"Abandono"_s));
     QCOMPARE(textos(lista(2)), QStringList{u"233"_s});
     QTest::keyClick(lista(1), Qt::Key_Down);
     QCOMPARE(UnitM01::Palabra_Elegida, u"Abierta"_s);
@@ -359,7 +378,7 @@ void TstReferencias::arrowDown_inListBox1_choosesNextWord()
     QCOMPARE(UnitM01::Palabra_Elegida, u"Abierto"_s);
     QCOMPARE(textos(lista(2)), (QStringList{u"70"_s, u"272"_s}));
     // The down arrow in the entries shows the next entry at once.
-    elegir(lista(2), u"70"_s);
+    COMPROBAR(elegir(lista(2), u"70"_s));
     QCOMPARE(UnitM01::Articulo_Actual, 71);
     QTest::keyClick(lista(2), Qt::Key_Down);
     QCOMPARE(UnitM01::Articulo_Actual, 273);
@@ -384,9 +403,9 @@ void TstReferencias::arrowDown_withNothingSelected_choosesFirstItem()
     QFETCH(QString, prefijo);
     QFETCH(QString, palabra);
     QFETCH(QStringList, elegidos);
-    escribir(prefijo);
+    COMPROBAR(escribir(prefijo));
     if (!palabra.isEmpty())
-        elegir(lista(1), palabra);
+        COMPROBAR(elegir(lista(1), palabra));
     QVERIFY(lista(n)->selectedItems().isEmpty());
     // Tab from the text box, as the reader does, until the list has the focus.
     for (int i = 0; i < 4 && !lista(n)->hasFocus(); ++i)
@@ -412,7 +431,7 @@ void TstReferencias::arrowDown_withNothingSelected_choosesFirstItem()
 
 void TstReferencias::backspace_inEmptyList_doesNothing()
 {
-    escribir(u"x"_s);
+    COMPROBAR(escribir(u"x"_s));
     QCOMPARE(lista(1)->count(), 0);
     const int antes = UnitM01::Articulo_Actual;
     for (int n : {1, 2}) {
@@ -431,8 +450,8 @@ void TstReferencias::backspace_inEmptyList_doesNothing()
 
 void TstReferencias::backspace_emptyingSearch_choosesFirstItem()
 {
-    escribir(u"abi"_s);
-    elegir(lista(1), u"Abierto"_s);
+    COMPROBAR(escribir(u"abi"_s));
+    COMPROBAR(elegir(lista(1), u"Abierto"_s));
     lista(2)->setFocus();
     teclear(lista(2), u"2"_s);
     QCOMPARE(UnitM01::Articulo_Actual, 273);
@@ -458,7 +477,7 @@ void TstReferencias::pageChange_focusesEdit1WithTextSelected_data()
 void TstReferencias::pageChange_focusesEdit1WithTextSelected()
 {
     QFETCH(QString, como);
-    escribir(u"ab"_s);
+    COMPROBAR(escribir(u"ab"_s));
     QTabBar *const barra = paginas()->tabBar();
     QTest::mouseClick(barra, Qt::LeftButton, {}, barra->tabRect(0).center());
     QCOMPARE(paginas()->currentIndex(), 0);
@@ -491,5 +510,5 @@ void TstReferencias::pageChange_focusesEdit1WithTextSelected()
     QVERIFY(!edit()->hasFocus());
 }
 
-QTEST_MAIN(TstReferencias)
+PRUEBA_MAIN(TstReferencias)
 #include "tst_referencias.moc"

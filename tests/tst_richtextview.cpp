@@ -1,6 +1,8 @@
 // The rich text view driven as the reader and the display routine drive it:
 // paragraphs and positions, search, bold and highlight, clearing, scrolling,
 // the hidden selection without focus, and read-only editing.
+#include "avisos_qt.h"
+#include "comprobar.h"
 #include "richtextview.h"
 
 #include "apariencia.h"
@@ -82,6 +84,13 @@ void alAparecerModal(std::function<void(QWidget *)> revisar, int intentos = 300)
         if (modal->isVisible())
             modal->close();
     });
+}
+
+// The view leaves a right-button press to Qt, which makes a context menu event of it:
+// Qt Test warns that the press was not accepted.
+void esperarPulsacionDerecha()
+{
+    QTest::ignoreMessage(QtWarningMsg, "Mouse event \"MousePress\" not accepted by receiving widget");
 }
 
 // Types a text key by key; unlike keyClicks, also letters outside ASCII.
@@ -210,6 +219,7 @@ QPoint TstRichTextView::puntoDe(int i) const
 
 QMenu *TstRichTextView::abrirMenuContextual(const QPoint &donde)
 {
+    esperarPulsacionDerecha();
     QTest::mouseClick(vista->viewport(), Qt::RightButton, Qt::NoModifier, donde);
     QMenu *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
     if (!menu) {
@@ -508,7 +518,7 @@ void TstRichTextView::selection_drawnOnlyWithFocus()
 {
     vista->SetLinesText(QStringLiteral("Texto de prueba con varias palabras"));
     QWidget otro;
-    desenfocar(otro);
+    COMPROBAR(desenfocar(otro));
 
     vista->SetSelectionStart(0);
     vista->SetSelectionLength(0);
@@ -519,7 +529,7 @@ void TstRichTextView::selection_drawnOnlyWithFocus()
     // a drawn selection changes hundreds.
     QVERIFY(pixelesDistintos(vista->viewport()->grab().toImage(), sinSeleccion) < 10);
 
-    enfocar();
+    COMPROBAR(enfocar());
     QVERIFY(vista->textCursor().hasSelection());
     QVERIFY(pixelesDistintos(vista->viewport()->grab().toImage(), sinSeleccion) > 200);
 
@@ -534,7 +544,7 @@ void TstRichTextView::selection_withoutFocusLeavesHighlightInSight()
 {
     vista->SetLinesText(QStringLiteral("Texto de prueba con varias palabras"));
     QWidget otro;
-    desenfocar(otro);
+    COMPROBAR(desenfocar(otro));
 
     vista->SetSelectionStart(6);
     vista->SetSelectionLength(2);
@@ -547,7 +557,7 @@ void TstRichTextView::selection_withoutFocusLeavesHighlightInSight()
     QVERIFY(vista->textCursor().hasSelection());
     QVERIFY(pixelesDistintos(vista->viewport()->grab().toImage(), resaltado) < 10);
 
-    enfocar();
+    COMPROBAR(enfocar());
     QVERIFY(pixelesDistintos(vista->viewport()->grab().toImage(), resaltado) > 200);
 }
 
@@ -605,7 +615,7 @@ void TstRichTextView::readOnly_keysChangeNothing()
     vista->SetSelectionBold(true);
     vista->HighlightSelection(Amarillo);
     const QList<QTextCharFormat> antes = formatos();
-    enfocar();
+    COMPROBAR(enfocar());
     // Once with the caret inside a word, once with a selection made by keyboard.
     QTest::keyClick(vista.get(), Qt::Key_Home, Qt::ControlModifier);
     QTest::keyClick(vista.get(), Qt::Key_Right);
@@ -622,7 +632,7 @@ void TstRichTextView::readOnly_keysChangeNothing()
 void TstRichTextView::readOnly_inputMethodAndDropChangeNothing()
 {
     vista->SetLinesText(QStringLiteral("uno dos"));
-    enfocar();
+    COMPROBAR(enfocar());
     vista->SetSelectionStart(1);
     QInputMethodEvent compuesto;
     compuesto.setCommitString(QStringLiteral("ñ"));
@@ -642,7 +652,7 @@ void TstRichTextView::readOnly_inputMethodAndDropChangeNothing()
 void TstRichTextView::copy_keyboardAndMouseSelectionReachClipboard()
 {
     vista->SetLinesText(QStringLiteral("Artículo primero\nSegundo párrafo"));
-    enfocar();
+    COMPROBAR(enfocar());
     QApplication::clipboard()->clear();
     QTest::keyClick(vista.get(), Qt::Key_Home, Qt::ControlModifier);
     for (int i = 0; i < 8; ++i)
@@ -705,7 +715,7 @@ void TstRichTextView::viewWindow_readOnlyCopyOfTheContent()
     vista->SetSelectionLength(3);
     vista->SetSelectionBold(true);
     vista->HighlightSelection(Amarillo);
-    enfocar();
+    COMPROBAR(enfocar());
 
     QString titulo;
     QString texto;
@@ -930,6 +940,7 @@ void TstRichTextView::links_pressAndReleaseMustMeetOnOneLink()
     QTest::mousePress(area, Qt::LeftButton, Qt::NoModifier, puntoDe(6));
     QTest::mouseRelease(area, Qt::LeftButton, Qt::NoModifier, puntoDe(33));
     // The right button opens no link.
+    esperarPulsacionDerecha();
     QTest::mousePress(area, Qt::RightButton, Qt::NoModifier, puntoDe(6));
     QTest::mouseRelease(area, Qt::RightButton, Qt::NoModifier, puntoDe(6));
     if (QWidget *const menu = QApplication::activePopupWidget())
@@ -979,5 +990,5 @@ void TstRichTextView::links_offByDefaultAndFollowLaterContent()
     QVERIFY(!formatoEn(vista->document(), 9).isAnchor());
 }
 
-QTEST_MAIN(TstRichTextView)
+PRUEBA_MAIN(TstRichTextView)
 #include "tst_richtextview.moc"

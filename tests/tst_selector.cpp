@@ -1,5 +1,6 @@
 // The article selector's arithmetic: wrapping, pinning at 350, the entry it names, and
 // numbers typed from the keyboard.
+#include "avisos_qt.h"
 #include "casos_selector.h"
 #include "casos_teclear_selector.h"
 #include "selector.h"
@@ -98,5 +99,5 @@ void TstSelector::typing_ignoresNonDigits()
     QCOMPARE(mostrar(fijarSelector(tecleo.paso(s, std::numeric_limits<int>::min()))), QStringLiteral("000/99"));
 }
 
-QTEST_APPLESS_MAIN(TstSelector)
+PRUEBA_APPLESS_MAIN(TstSelector)
 #include "tst_selector.moc"

@@ -1,4 +1,5 @@
 // The scale of sizes the entry text steps along.
+#include "avisos_qt.h"
 #include "tamano_texto.h"
 
 #include <QTest>
@@ -41,5 +42,5 @@ void TstTamanoTexto::tamano_stepsAlongTheScale()
     QCOMPARE(Cambiar_Tamano(puntos, pasos), resultado);
 }
 
-QTEST_APPLESS_MAIN(TstTamanoTexto)
+PRUEBA_APPLESS_MAIN(TstTamanoTexto)
 #include "tst_tamano_texto.moc"

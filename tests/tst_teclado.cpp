@@ -2,6 +2,7 @@
 // push buttons work with Space and Enter, and buttons that show only a picture carry
 // an accessible name.
 #include "arranque_completo.h"
+#include "avisos_qt.h"
 #include "casos_botones.h"
 #include "form1.h"
 #include "unitm01.h"
@@ -157,5 +158,5 @@ void TstTeclado::pictureButtons_haveAccessibleNames()
     QCOMPARE(interfaz->text(QAccessible::Name), pista);
 }
 
-QTEST_MAIN(TstTeclado)
+PRUEBA_MAIN(TstTeclado)
 #include "tst_teclado.moc"

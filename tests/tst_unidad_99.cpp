@@ -1,5 +1,6 @@
 // The running-key deciphering of the About dialog's stored texts, the build step's
 // enciphering and the Windows-1252 conversion.
+#include "avisos_qt.h"
 #include "textos_acerca.h"
 #include "unidad_99.h"
 
@@ -124,5 +125,5 @@ void TstUnidad99::windows1252()
     QVERIFY(!ok);
 }
 
-QTEST_APPLESS_MAIN(TstUnidad99)
+PRUEBA_APPLESS_MAIN(TstUnidad99)
 #include "tst_unidad_99.moc"

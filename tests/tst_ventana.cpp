@@ -1,6 +1,7 @@
 // The main window's layout and chrome, read from the real window: bands, sizes, colours,
 // fonts, hints, hover colouring, hiding and showing the index pane, growing the window.
 #include "arranque_completo.h"
+#include "avisos_qt.h"
 #include "casos_botones.h"
 #include "form1.h"
 #include "recursos.h"
@@ -593,5 +594,5 @@ void TstVentana::longHeading_doesNotWidenNarrowWindow()
     QCOMPARE(estrecha.width(), 522);
 }
 
-QTEST_MAIN(TstVentana)
+PRUEBA_MAIN(TstVentana)
 #include "tst_ventana.moc"

@@ -2,7 +2,9 @@
 // text box, Down and Enter on a result, F3 and Shift+F3 across entries, F3 over the
 // concordance word, and the window's text kept while it is closed.
 #include "arranque_completo.h"
+#include "avisos_qt.h"
 #include "busqueda_global.h"
+#include "comprobar.h"
 #include "form1.h"
 #include "richtextview.h"
 #include "teclear.h"
@@ -66,6 +68,8 @@ private slots:
     void typing_updatesCount();
     void enterOnRow_showsEntryWithExactlyItsHits();
     void clickOnRow_showsThatEntry();
+    void enterOnRow_marksHitsAtTheEntrysEnds_data();
+    void enterOnRow_marksHitsAtTheEntrysEnds();
     void enterInTextBox_showsMarkedRowOrFirst();
     void f3_stepsHitsAcrossEntriesAndWraps();
     void shiftF3_stepsBack();
@@ -217,25 +221,35 @@ void TstVentanaBuscar::typing_updatesCount_data()
 {
     QTest::addColumn<QString>("consulta");
     QTest::addColumn<QString>("esperada");
-    const QList<Resultado_Busqueda> dh = Buscar_En_Textos(u"derechos humanos"_s);
-    int n = 0;
-    for (const Resultado_Busqueda &r : dh)
-        n += int(r.tramos.size());
-    QTest::newRow("plural") << u"derechos humanos"_s << u"%1 coincidencias en %2 entradas"_s.arg(n).arg(dh.size());
-    QTest::newRow("singular") << u"bilingüe"_s << u"1 coincidencia en 1 entrada"_s;
-    QTest::newRow("none") << u"nino"_s << u"Sin coincidencias"_s;
-    QTest::newRow("no letter or digit") << u"., ;"_s << u"Sin coincidencias: escriba letras o números"_s;
-    QTest::newRow("question marks") << u"¿?"_s << u"Sin coincidencias: escriba letras o números"_s;
-    QTest::newRow("spaces") << u"   "_s << u"Sin coincidencias: escriba letras o números"_s;
+    QTest::addColumn<int>("filas");
+    QTest::newRow("plural") << u"derechos humanos"_s << u"38 coincidencias en 24 entradas"_s << 24;
+    QTest::newRow("singular") << u"bilingüe"_s << u"1 coincidencia en 1 entrada"_s << 1;
+    QTest::newRow("none") << u"nino"_s << u"Sin coincidencias"_s << 0;
+    QTest::newRow("no letter or digit") << u"., ;"_s << u"Sin coincidencias: escriba letras o números"_s << 0;
+    QTest::newRow("question marks") << u"¿?"_s << u"Sin coincidencias: escriba letras o números"_s << 0;
+    QTest::newRow("spaces") << u"   "_s << u"Sin coincidencias: escriba letras o números"_s << 0;
+    // Typed in capitals, with or without the accent: "podrá", "Ética" and "ética", "política",
+    // "órgano", "Única" and "única", "bilingüe"; "ñ" is not "n".
+    QTest::newRow("PODRA finds podrá") << u"PODRA"_s << u"144 coincidencias en 103 entradas"_s << 103;
+    QTest::newRow("ETICA finds Ética") << u"ETICA"_s << u"5 coincidencias en 5 entradas"_s << 5;
+    QTest::newRow("ÉTICA") << u"ÉTICA"_s << u"5 coincidencias en 5 entradas"_s << 5;
+    QTest::newRow("POLÍTICA") << u"POLÍTICA"_s << u"63 coincidencias en 40 entradas"_s << 40;
+    QTest::newRow("ORGANO finds órgano") << u"ORGANO"_s << u"62 coincidencias en 46 entradas"_s << 46;
+    QTest::newRow("ÚNICA finds Única") << u"ÚNICA"_s << u"3 coincidencias en 3 entradas"_s << 3;
+    QTest::newRow("BILINGÜE") << u"BILINGÜE"_s << u"1 coincidencia en 1 entrada"_s << 1;
+    QTest::newRow("BILINGUE") << u"BILINGUE"_s << u"1 coincidencia en 1 entrada"_s << 1;
+    QTest::newRow("AÑO") << u"AÑO"_s << u"62 coincidencias en 40 entradas"_s << 40;
+    QTest::newRow("ANO is not AÑO") << u"ANO"_s << u"2 coincidencias en 2 entradas"_s << 2;
 }
 
 void TstVentanaBuscar::typing_updatesCount()
 {
     QFETCH(QString, consulta);
     QFETCH(QString, esperada);
-    buscar(consulta);
+    QFETCH(int, filas);
+    COMPROBAR(buscar(consulta));
     QCOMPARE(cuenta()->text(), esperada);
-    QCOMPARE(lista()->model()->rowCount(), Buscar_En_Textos(consulta).size());
+    QCOMPARE(lista()->model()->rowCount(), filas);
     // Deleting every character empties the list, and the count says what to type.
     for (qsizetype i = 0; i < consulta.size(); ++i)
         QTest::keyClick(texto(), Qt::Key_Backspace);
@@ -245,12 +259,12 @@ void TstVentanaBuscar::typing_updatesCount()
 
 void TstVentanaBuscar::enterInTextBox_showsMarkedRowOrFirst()
 {
-    buscar(u"derechos humanos"_s);
+    COMPROBAR(buscar(u"derechos humanos"_s));
     const QList<Resultado_Busqueda> r = buscador()->resultados();
     QVERIFY(r.size() > 3);
     QVERIFY(texto()->hasFocus());
     QTest::keyClick(texto(), Qt::Key_Return);
-    verificarEnCoincidencia(r[0], 0);
+    COMPROBAR(verificarEnCoincidencia(r[0], 0));
     QVERIFY(buscador()->isVisible());
     // Down twice in the list, back to the box: Enter there opens the row marked.
     QTest::keyClick(texto(), Qt::Key_Down);
@@ -258,17 +272,17 @@ void TstVentanaBuscar::enterInTextBox_showsMarkedRowOrFirst()
     QTest::keyClick(lista(), Qt::Key_Down);
     texto()->setFocus(Qt::BacktabFocusReason);
     QTest::keyClick(texto(), Qt::Key_Enter);
-    verificarEnCoincidencia(r[2], 0);
+    COMPROBAR(verificarEnCoincidencia(r[2], 0));
     // A query without results: Enter does nothing.
     const int antes = UnitM01::Articulo_Actual;
-    buscar(u"nino"_s);
+    COMPROBAR(buscar(u"nino"_s));
     QTest::keyClick(texto(), Qt::Key_Return);
     QCOMPARE(UnitM01::Articulo_Actual, antes);
 }
 
 void TstVentanaBuscar::enterOnRow_showsEntryWithExactlyItsHits()
 {
-    buscar(u"derechos humanos"_s);
+    COMPROBAR(buscar(u"derechos humanos"_s));
     const QList<Resultado_Busqueda> r = buscador()->resultados();
     QVERIFY(r.size() > 3);
     QTest::keyClick(texto(), Qt::Key_Down);
@@ -277,7 +291,7 @@ void TstVentanaBuscar::enterOnRow_showsEntryWithExactlyItsHits()
     QTest::keyClick(lista(), Qt::Key_Down);
     QTest::keyClick(lista(), Qt::Key_Down);
     QTest::keyClick(lista(), Qt::Key_Return);
-    verificarEnCoincidencia(r[2], 0);
+    COMPROBAR(verificarEnCoincidencia(r[2], 0));
     QCOMPARE(lista()->model()->index(2, 0).data(Qt::UserRole).toInt(), r[2].entrada);
     QCOMPARE(ventana->findChild<QLabel *>(u"StaticText1"_s)->text(),
              lista()->model()->index(2, 0).data().toString());
@@ -289,16 +303,46 @@ void TstVentanaBuscar::enterOnRow_showsEntryWithExactlyItsHits()
 
 void TstVentanaBuscar::clickOnRow_showsThatEntry()
 {
-    buscar(u"república bolivariana"_s);
+    COMPROBAR(buscar(u"república bolivariana"_s));
     const QList<Resultado_Busqueda> r = buscador()->resultados();
     QVERIFY(r.size() > 4);
     const QModelIndex i = lista()->model()->index(4, 2);
     QTest::mouseClick(lista()->viewport(), Qt::LeftButton, {}, lista()->visualRect(i).center());
-    verificarEnCoincidencia(r[4], 0);
+    COMPROBAR(verificarEnCoincidencia(r[4], 0));
     // On screen too, although the selected hit is in a window without the focus: the one hit
     // of that entry is the current one, dark orange.
     QVERIFY(!memo()->hasFocus());
     QVERIFY(pixeles(memo(), QColor(255, 140, 0)) > 100);
+}
+
+void TstVentanaBuscar::enterOnRow_marksHitsAtTheEntrysEnds_data()
+{
+    QTest::addColumn<QString>("consulta");
+    QTest::addColumn<int>("fila");
+    QTest::addColumn<int>("entrada");
+    QTest::addColumn<QList<Tramo>>("golpes");
+    QTest::newRow("the preamble's last word") << u"constitucion"_s << 0 << 1 << QList<Tramo>{{1425, 12}};
+    QTest::newRow("the preamble's first words") << u"el pueblo de venezuela"_s << 0 << 1 << QList<Tramo>{{0, 22}};
+    QTest::newRow("the derogatory provision's first word") << u"única"_s << 1 << 352 << QList<Tramo>{{0, 5}};
+    QTest::newRow("the final provision's first word") << u"única"_s << 2 << 371 << QList<Tramo>{{0, 5}};
+}
+
+// A hit that starts at an entry's first character or ends at its last one shows bold on
+// yellow like any other, and is selected.
+void TstVentanaBuscar::enterOnRow_marksHitsAtTheEntrysEnds()
+{
+    QFETCH(QString, consulta);
+    QFETCH(int, fila);
+    QFETCH(int, entrada);
+    QFETCH(QList<Tramo>, golpes);
+    COMPROBAR(buscar(consulta));
+    QTest::keyClick(texto(), Qt::Key_Down);
+    for (int i = 0; i < fila; ++i)
+        QTest::keyClick(lista(), Qt::Key_Down);
+    QTest::keyClick(lista(), Qt::Key_Return);
+    QCOMPARE(UnitM01::Articulo_Actual, entrada);
+    QCOMPARE(marcados(), golpes);
+    QCOMPARE(seleccion(), qMakePair(golpes[0].inicio, golpes[0].largo));
 }
 
 void TstVentanaBuscar::f3_stepsHitsAcrossEntriesAndWraps()
@@ -384,12 +428,12 @@ void TstVentanaBuscar::f3_withoutResults_stepsConcordanceEntries()
 
 void TstVentanaBuscar::closeAndReopen_keepsTextAndResults()
 {
-    buscar(u"organo"_s);
+    COMPROBAR(buscar(u"organo"_s));
     const QString antes = cuenta()->text();
     const int filas = lista()->model()->rowCount();
     QTest::keyClick(texto(), Qt::Key_Escape);
     QVERIFY(!buscador()->isVisible());
-    activarPrincipal();
+    COMPROBAR(activarPrincipal());
     VentanaBuscar *const b = buscador();
     QVERIFY(abrir() == b); // the same window, not a new one
     QCOMPARE(texto()->text(), u"organo"_s);
@@ -415,10 +459,10 @@ void TstVentanaBuscar::pastedMegabyte_givesNoResults()
 
 void TstVentanaBuscar::f3_countsFromTheEntryOnScreen()
 {
-    buscar(u"derechos humanos"_s);
+    COMPROBAR(buscar(u"derechos humanos"_s));
     QTest::keyClick(texto(), Qt::Key_Return);
     QCOMPARE(rotulo(), u"Preámbulo"_s);
-    activarPrincipal();
+    COMPROBAR(activarPrincipal());
     // Moved elsewhere, F3 goes to the first hit after the entry on screen, Shift+F3 to the
     // last one before it.
     irAlArticulo(u"100"_s);
@@ -437,23 +481,23 @@ void TstVentanaBuscar::f3_countsFromTheEntryOnScreen()
     QCOMPARE(UnitM01::Articulo_Actual, 1);
     // Within the entry it steps hit by hit from the current one.
     const Resultado_Busqueda preambulo = buscador()->resultados().first();
-    verificarEnCoincidencia(preambulo, 0);
+    COMPROBAR(verificarEnCoincidencia(preambulo, 0));
 }
 
 void TstVentanaBuscar::f3_currentHitSeenWithoutFocus()
 {
     // The first entry holding it, article 29, holds the phrase twice; the keyboard stays in
     // the search window.
-    buscar(u"derechos humanos y"_s);
+    COMPROBAR(buscar(u"derechos humanos y"_s));
     const QList<Resultado_Busqueda> r = buscador()->resultados();
     QCOMPARE(r[0].tramos.size(), 2);
     QTest::keyClick(texto(), Qt::Key_Return);
-    verificarEnCoincidencia(r[0], 0);
+    COMPROBAR(verificarEnCoincidencia(r[0], 0));
     QVERIFY(texto()->hasFocus());
     const QImage antes = vista(memo());
     QVERIFY(pixeles(antes, NaranjaOscuro) > 100);
     QTest::keyClick(texto(), Qt::Key_F3);
-    verificarEnCoincidencia(r[0], 1);
+    COMPROBAR(verificarEnCoincidencia(r[0], 1));
     QVERIFY(texto()->hasFocus());
     const QImage despues = vista(memo());
     QVERIFY(despues != antes);
@@ -468,7 +512,7 @@ void TstVentanaBuscar::f3_currentHitSeenWithoutFocus()
     QCOMPARE(previa->extraSelections().first().cursor.selectedText().toLower(), u"derechos humanos y"_s);
     QVERIFY(pixeles(previa, NaranjaOscuro) > 50);
     // The concordance's own highlight has no current word: nothing orange.
-    activarPrincipal();
+    COMPROBAR(activarPrincipal());
     ventana->Mover_A_Entrada(UnitM01::Articulo_Actual);
     QCOMPARE(pixeles(memo(), NaranjaOscuro), 0);
 }
@@ -478,7 +522,7 @@ void TstVentanaBuscar::f3_queryWithoutWords_stepsNowhere()
     // A word chosen on "Referencias": F3 steps through its entries while the box is empty.
     QVERIFY(elegirAbierto());
     for (const QString &consulta : {u"¿?"_s, u":"_s, u"   "_s, u"nino"_s}) {
-        buscar(consulta);
+        COMPROBAR(buscar(consulta));
         QVERIFY(!cuenta()->text().isEmpty());
         const int antes = UnitM01::Articulo_Actual;
         QTest::keyClick(texto(), Qt::Key_F3);
@@ -500,7 +544,7 @@ void TstVentanaBuscar::rows_nameProvisionsFullyAndMarkAmendments()
             r << lista()->model()->index(f, 0).data().toString();
         return r;
     };
-    buscar(u"única"_s);
+    COMPROBAR(buscar(u"única"_s));
     QVERIFY(filas().contains(u"Disposición Derogatoria Única"_s));
     QVERIFY(filas().contains(u"Disposición Final Única"_s));
     texto()->clear();
@@ -524,7 +568,7 @@ void TstVentanaBuscar::rows_nameProvisionsFullyAndMarkAmendments()
 
 void TstVentanaBuscar::amendedArticle_showsNoteOnlyThere()
 {
-    activarPrincipal();
+    COMPROBAR(activarPrincipal());
     const int alto = memo()->height();
     QVERIFY(!ventana->findChild<QLabel *>(u"Aviso_Enmienda"_s));
     const QString nota = u"Artículo modificado por la Enmienda N.º 1 (Gaceta Oficial N.º 5.908 Extraordinario, "
@@ -554,7 +598,7 @@ void TstVentanaBuscar::amendedArticle_showsNoteOnlyThere()
 
 void TstVentanaBuscar::copyWithCitation_copiesOnlyWhatIsSeen()
 {
-    activarPrincipal();
+    COMPROBAR(activarPrincipal());
     irAlArticulo(u"71"_s);
     const auto seleccionarOcho = [this] {
         memo()->setFocus(Qt::MouseFocusReason);
@@ -571,7 +615,7 @@ void TstVentanaBuscar::copyWithCitation_copiesOnlyWhatIsSeen()
                          u"TÍTULO III DE LOS DERECHOS HUMANOS Y GARANTÍAS, Y DE LOS DEBERES — Capítulo IV De los "
                          u"Derechos Políticos y del Referendo Popular — Sección Segunda: Del Referendo Popular"_s;
     // Seen in the focused view: the selection alone.
-    seleccionarOcho();
+    COMPROBAR(seleccionarOcho());
     QCOMPARE(copiar(), u"Artículo\n\n"_s + cita);
     // The keyboard on a button: the selection is not drawn, so the whole entry is copied.
     QTest::keyClick(memo(), Qt::Key_Tab);
@@ -584,15 +628,15 @@ void TstVentanaBuscar::copyWithCitation_copiesOnlyWhatIsSeen()
 
     // Through the search window: open, closed with Escape; the view has the keyboard back
     // and shows its selection, which is copied.
-    seleccionarOcho();
+    COMPROBAR(seleccionarOcho());
     QVERIFY(abrir());
     QTest::keyClick(texto(), Qt::Key_Escape);
-    activarPrincipal();
+    COMPROBAR(activarPrincipal());
     QVERIFY(memo()->hasFocus());
     QCOMPARE(copiar(), u"Artículo\n\n"_s + cita);
 
     // Through the About dialog: the window comes back with the keyboard on the About button.
-    seleccionarOcho();
+    COMPROBAR(seleccionarOcho());
     auto *const acerca = ventana->findChild<QPushButton *>(u"Boton_Menu_Acerca_"_s);
     Forma_Acerca *const dialogo = Forma_Acerca::Instancia();
     QTimer::singleShot(0, dialogo, [dialogo] {
@@ -607,5 +651,5 @@ void TstVentanaBuscar::copyWithCitation_copiesOnlyWhatIsSeen()
     QVERIFY(todo.endsWith(u"\n\n"_s + cita));
 }
 
-QTEST_MAIN(TstVentanaBuscar)
+PRUEBA_MAIN(TstVentanaBuscar)
 #include "tst_ventana_buscar.moc"
