@@ -1,5 +1,7 @@
 #include "acceso_ventanas.h"
 
+#include "interfaz_accesible.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFrame>
@@ -21,11 +23,12 @@ QAccessibleInterface *fabrica(const QString &clase, QObject *objeto)
 
 } // namespace
 
-void instalarAccesoVentanas()
+void instalarAccesoVentanas(QWidget *principal)
 {
     static const bool instalada = [] {
         QAccessible::installFactory(fabrica);
         return true;
     }();
     Q_UNUSED(instalada);
+    renovarInterfazAccesible(principal);
 }

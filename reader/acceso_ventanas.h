@@ -6,4 +6,6 @@
 // then looks for the active window among the panels, finds none, and stays silent. Here the
 // main window is a window and its panels are plain groupings. Installed once; nothing changes
 // on screen.
-void instalarAccesoVentanas();
+// The window given is the main window, built before the factory was there.
+class QWidget;
+void instalarAccesoVentanas(QWidget *principal);

@@ -40,7 +40,7 @@ Form1::Form1(QWidget *parent)
     : QWidget(parent)
 {
     Reiniciar_Estado();
-    instalarAccesoVentanas();
+    instalarAccesoVentanas(this);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("CONSTITUCION DE LA REPUBLICA BOLIVARIANA DE VENEZUELA 15 DICIEMBRE DE 1999"));
     setWindowIcon(Recursos::imagen(Recursos::Icono));

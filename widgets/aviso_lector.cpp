@@ -1,5 +1,7 @@
 #include "aviso_lector.h"
 
+#include "interfaz_accesible.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QTimer>
@@ -24,6 +26,7 @@ AvisoLector::AvisoLector(QWidget *parent)
         return true;
     }();
     Q_UNUSED(instalada);
+    renovarInterfazAccesible(this);
     setObjectName(QStringLiteral("AvisoLector"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);

@@ -1,5 +1,7 @@
 #include "enlace_accesible.h"
 
+#include "interfaz_accesible.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -54,4 +56,5 @@ void marcarComoEnlace(QLabel *etiqueta)
     }();
     Q_UNUSED(instalada);
     etiqueta->setProperty(PropiedadEnlace, true);
+    renovarInterfazAccesible(etiqueta);
 }

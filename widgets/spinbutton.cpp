@@ -1,5 +1,7 @@
 #include "spinbutton.h"
 
+#include "interfaz_accesible.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QGuiApplication>
@@ -198,6 +200,7 @@ void SpinButton::setEtiquetaValor(const QLabel *etiqueta)
     }();
     Q_UNUSED(instalada);
     etiquetaValor_ = etiqueta;
+    renovarInterfazAccesible(this);
 }
 
 void SpinButton::avisarValor()

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QAccessible>
+#include <QObject>
+
+// Qt keeps the accessible interface it first made for an object (a widget announces itself
+// as it is built). An object whose interface a factory of ours now provides, because the
+// factory was just installed or the object just marked, drops the one made before, so that
+// screen readers get the new one from the next query on.
+inline void renovarInterfazAccesible(QObject *objeto)
+{
+    if (QAccessibleInterface *const previa = QAccessible::queryAccessibleInterface(objeto))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(previa));
+}
