@@ -11,6 +11,7 @@ PACKAGES=(
     fonts-liberation2
     xvfb xauth x11-utils xdotool imagemagick
     desktop-file-utils appstream dpkg-dev file
+    poppler-utils
 )
 
 install_missing() {

@@ -3,6 +3,7 @@
 // into the selector after Ctrl+G, the text size, and copying with citation.
 #include "arranque_completo.h"
 #include "casos_teclear_selector.h"
+#include "dialogos_impresion.h"
 #include "divisiones.h"
 #include "entradas.h"
 #include "form1.h"
@@ -185,10 +186,10 @@ void TstAtajos::table_keysAreFreeAndUnique()
     QList<QKeyCombination> ajenas;
     for (int k = QKeySequence::HelpContents; k <= QKeySequence::Cancel; ++k) {
         const auto estandar = QKeySequence::StandardKey(k);
-        // A window-level Back, Forward and zoom are what these standard keys are for; and no
-        // widget of the window binds the find keys (the text view's find is in its menu).
+        // A window-level Back, Forward, zoom and print are what these standard keys are for; and
+        // no widget of the window binds the find keys (the text view's find is in its menu).
         if (estandar == QKeySequence::Back || estandar == QKeySequence::Forward || estandar == QKeySequence::ZoomIn
-            || estandar == QKeySequence::ZoomOut || estandar == QKeySequence::Find
+            || estandar == QKeySequence::ZoomOut || estandar == QKeySequence::Print || estandar == QKeySequence::Find
             || estandar == QKeySequence::FindNext || estandar == QKeySequence::FindPrevious)
             continue;
         for (const QKeySequence &s : QKeySequence::keyBindings(estandar))
@@ -260,6 +261,7 @@ void TstAtajos::keys_workWhereverTheFocusIs()
     QWidget *const w = enfocar(foco);
     QVERIFY(w);
     QSignalSpy disparos(hijo<QAction>(accion), &QAction::triggered);
+    const CierreDialogosImpresion cierre; // Ctrl+P and Ctrl+Shift+P open a dialog
     pulsar(w, QKeyCombination::fromCombined(tecla));
     QCOMPARE(disparos.count(), 1);
 }
