@@ -4,6 +4,7 @@
 // after that frame, every named widget exists as one window built in one go would have it,
 // in the same Tab order; a page or the About dialog asked for before then is made at once.
 #include "arranque_completo.h"
+#include "dialogos_impresion.h"
 #include "form1.h"
 #include "form1_atajos.h"
 #include "forma_acerca.h"
@@ -114,6 +115,10 @@ constexpr Nombrado ArbolCompleto[] = {
     {"Atajo_Buscar", "QAction", "Form1"},
     {"Atajo_Buscar_Siguiente", "QAction", "Form1"},
     {"Atajo_Buscar_Anterior", "QAction", "Form1"},
+    {"Atajo_Imprimir", "QAction", "Form1"},
+    {"Atajo_Vista_Previa", "QAction", "Form1"},
+    // The statistics heading's proxy style makes its base style, the platform's, on first use.
+    {"fusion", "QFusionStyle", ""},
     {"Forma_Acerca", "Forma_Acerca", ""},
     {"Panel_Acerca_Izq", "QFrame", "Forma_Acerca"},
     {"Imagen", "Imagen", "Panel_Acerca_Izq"},
@@ -410,6 +415,7 @@ void TstArranque::windowKey_asTheFirstEvent()
 {
     QFETCH(int, tecla);
     const QKeyCombination combinacion = QKeyCombination::fromCombined(tecla);
+    const CierreDialogosImpresion cierre; // Ctrl+P and Ctrl+Shift+P open a dialog
     Form1 ventana;
     bool hecho = false;
     AlPrimerCuadro accion(&ventana, [&] {
