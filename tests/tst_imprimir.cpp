@@ -635,8 +635,14 @@ void TstImprimir::preview_showsThePagesPrinted()
     QVERIFY(impresas > 1);
     int vistas = 0;
     QString titulo;
+    QStringList teclas; // the preview's tool buttons reached from the keyboard
     alAbrirse([&](QDialog *d) {
         titulo = d->windowTitle();
+        for (const QAction *a : d->findChildren<QAction *>()) {
+            if (!a->shortcut().isEmpty())
+                teclas << a->shortcut().toString();
+        }
+        teclas.sort();
         auto *const paginas = d->findChild<QPrintPreviewWidget *>();
         if (paginas && QTest::qWaitFor([paginas] { return paginas->pageCount() > 0; }))
             vistas = paginas->pageCount();
@@ -645,6 +651,7 @@ void TstImprimir::preview_showsThePagesPrinted()
     tecla(Qt::CTRL | Qt::SHIFT | Qt::Key_P);
     QVERIFY(servido);
     QCOMPARE(vistas, impresas);
+    QCOMPARE(teclas, (QStringList{u"Ctrl++"_s, u"Ctrl+-"_s, u"Ctrl+P"_s, u"Ctrl+PgDown"_s, u"Ctrl+PgUp"_s}));
     QCOMPARE(titulo, u"Vista previa: "_s + Obra + u", TÍTULO IV DEL PODER PÚBLICO — Capítulo I De las Disposiciones "
                                                   "Fundamentales"_s);
     QTRY_COMPARE(foco(), arbol());
