@@ -6,12 +6,6 @@
 
 namespace {
 
-// The work and the entry: "Constitución de la República Bolivariana de Venezuela (1999), Artículo 1".
-QString lineaCita(int entrada)
-{
-    return QStringLiteral("Constitución de la República Bolivariana de Venezuela (1999), ") + Cita_Entrada(entrada);
-}
-
 // The provision's ordinal as a word: its caption without the full stop.
 QString ordinal(int entrada)
 {
@@ -59,19 +53,61 @@ QString Cita_Entrada(int entrada)
     return {};
 }
 
+QString Obra_Citada()
+{
+    return QStringLiteral("Constitución de la República Bolivariana de Venezuela (1999)");
+}
+
+QString Cita_Completa(int entrada)
+{
+    return Obra_Citada() + QStringLiteral(", ") + Cita_Entrada(entrada);
+}
+
+QList<int> Divisiones_Entrada(int entrada)
+{
+    QList<int> registros;
+    for (const Division_Encontrada &d : {Buscar_Titulo(entrada), Buscar_Capitulo(entrada), Buscar_Seccion(entrada)}) {
+        if (d.registro > 0)
+            registros.append(d.registro);
+    }
+    return registros;
+}
+
+QString Encabezado_Division(int registro)
+{
+    if (registro < 1 || registro > Numero_Divisiones)
+        return {};
+    return Divisiones[size_t(registro)].Titulo.trimmed().toString();
+}
+
 QStringList Encabezados_Cita(int entrada)
 {
     QStringList encabezados;
-    for (const Division_Encontrada &d : {Buscar_Titulo(entrada), Buscar_Capitulo(entrada), Buscar_Seccion(entrada)}) {
-        if (d.registro > 0)
-            encabezados.append(Divisiones[size_t(d.registro)].Titulo.trimmed().toString());
-    }
+    for (const int registro : Divisiones_Entrada(entrada))
+        encabezados.append(Encabezado_Division(registro));
     return encabezados;
+}
+
+QString Cita_Division(int registro)
+{
+    if (registro < 1 || registro > Numero_Divisiones)
+        return {};
+    // The divisions holding its first entry, down to this one.
+    QList<int> camino = Divisiones_Entrada(Divisiones[size_t(registro)].Desde);
+    const qsizetype aqui = camino.indexOf(registro);
+    if (aqui < 0)
+        camino = {registro};
+    else
+        camino.resize(aqui + 1);
+    QStringList encabezados;
+    for (const int r : std::as_const(camino))
+        encabezados.append(Encabezado_Division(r));
+    return Obra_Citada() + QStringLiteral(", ") + encabezados.join(QStringLiteral(" — "));
 }
 
 QString Texto_Con_Cita(const QString &pasaje, int entrada, const QStringList &encabezados)
 {
-    QString texto = lineas(pasaje) + QStringLiteral("\n\n") + lineaCita(entrada);
+    QString texto = lineas(pasaje) + QStringLiteral("\n\n") + Cita_Completa(entrada);
     const QString encabezado = lineaEncabezados(encabezados);
     if (!encabezado.isEmpty())
         texto += QLatin1Char('\n') + encabezado;
@@ -85,7 +121,7 @@ QString Html_Con_Cita(const QString &pasaje, int entrada, const QStringList &enc
     QString html;
     for (const QString &parrafo : lineas(pasaje).split(QLatin1Char('\n')))
         html += QStringLiteral("<p>%1</p>").arg(parrafo.toHtmlEscaped());
-    html += QStringLiteral("<p><i>%1</i>").arg(lineaCita(entrada).toHtmlEscaped());
+    html += QStringLiteral("<p><i>%1</i>").arg(Cita_Completa(entrada).toHtmlEscaped());
     const QString encabezado = lineaEncabezados(encabezados);
     if (!encabezado.isEmpty())
         html += QStringLiteral("<br>") + encabezado.toHtmlEscaped();

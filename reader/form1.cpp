@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
@@ -50,6 +51,7 @@ Form1::Form1(QWidget *parent)
     setupCuerpo();
     setupIndice();
     setupAtajos();
+    setupImprimir();
     // Enter and Return press the focused button, as Space does.
     for (QPushButton *const boton : findChildren<QPushButton *>())
         boton->setAutoDefault(true);
@@ -107,6 +109,11 @@ bool Form1::eventFilter(QObject *objeto, QEvent *evento)
 {
     if (evento->type() == QEvent::Wheel && ruedaParaTexto(objeto, static_cast<QWheelEvent *>(evento)))
         return true;
+    if (evento->type() == QEvent::ContextMenu && TreeView1
+        && (objeto == TreeView1 || objeto == TreeView1->viewport())) {
+        TreeView1ContextMenu(static_cast<QContextMenuEvent *>(evento));
+        return true;
+    }
     if (objeto == ListView1 && evento->type() == QEvent::Show)
         llenarEstadisticasPendientes();
     // The list's own keys come before any of the window's shortcuts.
@@ -181,6 +188,7 @@ void Form1::Mostrar_Articulo()
     if (Articulo_Actual == 0)
         return;
     ColorMemo1->ClearText();
+    Resaltado_En_Pantalla.clear();
     Articulo_Actual = qBound(1, Articulo_Actual, Numero_Entradas);
     StaticText1->setText(Rotulo_Articulo(Articulo_Actual));
     const QString texto = Texto_Entrada(Articulo_Actual);
@@ -247,6 +255,7 @@ void Form1::Mostrar_Aviso_Enmienda()
 
 void Form1::Resaltar_Tramo(int inicio, int largo)
 {
+    Resaltado_En_Pantalla.append({inicio, largo});
     ColorMemo1->SetSelectionStart(inicio);
     ColorMemo1->SetSelectionLength(largo);
     ColorMemo1->SetSelectionBold(true);

@@ -14,6 +14,7 @@ class QAbstractButton;
 class QAction;
 class QButtonGroup;
 class QFrame;
+class QContextMenuEvent;
 class QKeyEvent;
 class QWheelEvent;
 class QLabel;
@@ -33,6 +34,7 @@ class SpinButton;
 class VentanaBuscar;
 class VetoTreeWidget;
 struct Atajo;
+struct Trabajo_Impresion;
 struct FilaEstadistica;
 
 // The main window: the reader. Its state lives in UnitM01; the window owns the widgets
@@ -123,6 +125,16 @@ public:
     void Cambiar_Tamano_Texto(int pasos);  // steps up or down the scale of sizes
     void Copiar_Con_Cita();    // the selection or the whole entry, and where it comes from
 
+    // Printing (form1_imprimir.cpp): Ctrl+P prints through the print dialog, Ctrl+Shift+P shows
+    // the print preview, of what the keyboard is on: in the search window its results; in the
+    // index tree the division of the current node; elsewhere the selection the reader sees, or
+    // else the entry on screen. The tree's context menu prints the division of the node under
+    // the mouse (of the current node from the keyboard); the search window's button its results.
+    void Atajo_Imprimir_Triggered();
+    void Atajo_Vista_Previa_Triggered();
+    void TreeView1ContextMenu(QContextMenuEvent *evento);
+    void Ventana_BuscarImprimirPedido();
+
     // About: hides this window while the About dialog runs modally, then shows it again as it was.
     void Boton_Menu_Acerca_Click();
 
@@ -158,9 +170,17 @@ private:
     void pasoConcordancia(bool adelante);
     void pasoBusqueda(bool adelante);
 
+    // What Ctrl+P and Ctrl+Shift+P print, from where the keyboard is.
+    Trabajo_Impresion trabajoSegunFoco() const;
+    Trabajo_Impresion trabajoResultados() const;
+    // The dialog (or the preview) for the job; nothing happens for an empty job.
+    void imprimir(const Trabajo_Impresion &trabajo, bool vistaPrevia);
+    QList<Tramo> Resaltado_En_Pantalla; // every stretch bold on yellow in ColorMemo1
+
     QPointer<VentanaBuscar> Ventana_Buscar; // made on the first Ctrl+F
     QList<Tramo> Tramos_Mostrados;          // the hits the display on screen highlights
     void setupAtajos();
+    void setupImprimir(); // the print keys' captions, offered in the text view's menu too
     void Actualizar_Atajos(); // the stepping keys enabled as their buttons
 
     // Typing into the selector: while Panel4 holds the keyboard its digits are marked and

@@ -38,6 +38,9 @@ std::span<const Atajo> Form1::Tabla_Atajos()
          nullptr, true},
         {"Atajo_Buscar_Anterior", Qt::SHIFT | Qt::Key_F3, Ninguna, &Form1::Atajo_Buscar_Anterior_Triggered, nullptr,
          true},
+        {"Atajo_Imprimir", Qt::CTRL | Qt::Key_P, Ninguna, &Form1::Atajo_Imprimir_Triggered, nullptr, true},
+        {"Atajo_Vista_Previa", Qt::CTRL | Qt::SHIFT | Qt::Key_P, Ninguna, &Form1::Atajo_Vista_Previa_Triggered, nullptr,
+         true},
     };
     return Atajos;
 }

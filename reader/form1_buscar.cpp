@@ -26,6 +26,7 @@ void Form1::Atajo_Buscar_Triggered()
         connect(Ventana_Buscar, &VentanaBuscar::resultadoElegido, this, &Form1::Ventana_BuscarResultadoElegido);
         connect(Ventana_Buscar, &VentanaBuscar::resultadosCambiados, this,
                 &Form1::Ventana_BuscarResultadosCambiados);
+        connect(Ventana_Buscar, &VentanaBuscar::imprimirPedido, this, &Form1::Ventana_BuscarImprimirPedido);
     }
     // The text column: the caption strip and the text view.
     Ventana_Buscar->mostrar(QRect(Panel1->mapToGlobal(QPoint(0, 0)), Panel1->size()));

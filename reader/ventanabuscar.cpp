@@ -11,10 +11,12 @@
 #include "richtextview.h"
 
 #include <QAccessible>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QTableView>
 #include <QTimer>
@@ -33,6 +35,7 @@ VentanaBuscar::VentanaBuscar(QWidget *parent)
     : QDialog(parent)
     , Texto_Buscar(crear<QLineEdit>(this, "Texto_Buscar"))
     , Cuenta_Buscar(crear<QLabel>(this, "Cuenta_Buscar"))
+    , Boton_Imprimir_Resultados(crear<QPushButton>(this, "Boton_Imprimir_Resultados"))
     , Lista_Resultados(crear<QTableView>(this, "Lista_Resultados"))
     , Modelo_Resultados(new ModeloResultados(this))
     , Rotulo_Vista(crear<QLabel>(this, "Rotulo_Vista"))
@@ -47,6 +50,11 @@ VentanaBuscar::VentanaBuscar(QWidget *parent)
     Texto_Buscar->setAccessibleName(QStringLiteral("Texto a buscar"));
     Cuenta_Buscar->setFont(Apariencia::fuente(8, true));
     Lista_Resultados->setAccessibleName(QStringLiteral("Resultados de la búsqueda"));
+    Boton_Imprimir_Resultados->setText(QStringLiteral("Imprimir…"));
+    Boton_Imprimir_Resultados->setAccessibleName(QStringLiteral("Imprimir los resultados"));
+    Boton_Imprimir_Resultados->setToolTip(QStringLiteral("Imprimir las entradas halladas (Ctrl+P)"));
+    Boton_Imprimir_Resultados->setAutoDefault(false);
+    Boton_Imprimir_Resultados->setEnabled(false);
 
     Lista_Resultados->setModel(Modelo_Resultados);
     Lista_Resultados->setItemDelegateForColumn(ModeloResultados::ColumnaContexto, new DelegadoResaltado(Lista_Resultados));
@@ -79,7 +87,10 @@ VentanaBuscar::VentanaBuscar(QWidget *parent)
     columna->setContentsMargins(5, 5, 5, 5);
     columna->setSpacing(4);
     columna->addWidget(Texto_Buscar);
-    columna->addWidget(Cuenta_Buscar);
+    auto *const fila = new QHBoxLayout;
+    fila->addWidget(Cuenta_Buscar, 1);
+    fila->addWidget(Boton_Imprimir_Resultados);
+    columna->addLayout(fila);
     columna->addWidget(Lista_Resultados, 1);
     columna->addWidget(Rotulo_Vista);
     columna->addWidget(Vista_Previa);
@@ -89,6 +100,7 @@ VentanaBuscar::VentanaBuscar(QWidget *parent)
 
     connect(Texto_Buscar, &QLineEdit::textChanged, this, &VentanaBuscar::Texto_BuscarChange);
     connect(Lista_Resultados, &QAbstractItemView::clicked, this, &VentanaBuscar::Lista_ResultadosClick);
+    connect(Boton_Imprimir_Resultados, &QPushButton::clicked, this, &VentanaBuscar::imprimirPedido);
     Texto_Buscar->installEventFilter(this);
     Lista_Resultados->installEventFilter(this);
 }
@@ -115,6 +127,7 @@ void VentanaBuscar::Texto_BuscarChange()
     const QString consulta = Texto_Buscar->text();
     Modelo_Resultados->setResultados(Buscar_En_Textos(consulta));
     Cuenta_Buscar->setText(textoCuenta(Modelo_Resultados->totalCoincidencias(), Modelo_Resultados->rowCount(), consulta));
+    Boton_Imprimir_Resultados->setEnabled(Modelo_Resultados->rowCount() > 0);
     Rotulo_Vista->clear();
     Vista_Previa->ClearText();
     anunciarCuenta();
@@ -182,6 +195,11 @@ void VentanaBuscar::anunciarCuenta()
 bool VentanaBuscar::consultaVacia() const
 {
     return Texto_Buscar->text().isEmpty();
+}
+
+QString VentanaBuscar::consulta() const
+{
+    return Texto_Buscar->text();
 }
 
 void VentanaBuscar::mostrarCoincidencia(int entrada, const QList<Tramo> &tramos, int tramo)

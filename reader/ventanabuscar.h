@@ -6,6 +6,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTableView;
 class QTimer;
 class AvisoLector;
@@ -17,8 +18,9 @@ class RichTextView;
 // from the text box into the list; Enter or a click on a row asks for that result
 // (resultadoElegido). Below the list, the hit shown in the main window in its paragraph, the
 // hits bold on yellow and the current one dark orange, so that it can be read wherever the
-// window system puts this window. Escape closes it; closing hides it, keeping its text and
-// results.
+// window system puts this window. The button "Imprimir…" beside the count, enabled while there
+// are results, asks for them to be printed (imprimirPedido). Escape closes the window; closing
+// hides it, keeping its text and results.
 class VentanaBuscar final : public QDialog
 {
     Q_OBJECT
@@ -34,6 +36,8 @@ public:
     void mostrarCoincidencia(int entrada, const QList<Tramo> &tramos, int tramo);
     // Whether the text box is empty (not even a space typed).
     bool consultaVacia() const;
+    // The text typed into the box.
+    QString consulta() const;
     // Shows the window in front, the text box focused. The first time it is placed where it
     // covers none of texto, the main window's text column (in screen coordinates).
     void mostrar(const QRect &texto);
@@ -45,6 +49,7 @@ public:
 signals:
     void resultadoElegido(int fila);
     void resultadosCambiados();
+    void imprimirPedido();
 
 protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override;
@@ -56,6 +61,7 @@ private:
 
     QLineEdit *const Texto_Buscar;
     QLabel *const Cuenta_Buscar;
+    QPushButton *const Boton_Imprimir_Resultados;
     QTableView *const Lista_Resultados;
     ModeloResultados *const Modelo_Resultados;
     QLabel *const Rotulo_Vista;

@@ -12,6 +12,7 @@ PACKAGES=(
     xvfb xauth x11-utils xdotool imagemagick
     dbus at-spi2-core python3-pyatspi
     desktop-file-utils appstream dpkg-dev file lintian man-db
+    poppler-utils
 )
 
 install_missing() {

@@ -30,6 +30,8 @@ inline constexpr TeclaEsperada TeclasEsperadas[] = {
     {"Atajo_Buscar", Qt::CTRL | Qt::Key_F, true},
     {"Atajo_Buscar_Siguiente", QKeyCombination(Qt::Key_F3), true},
     {"Atajo_Buscar_Anterior", Qt::SHIFT | Qt::Key_F3, true},
+    {"Atajo_Imprimir", Qt::CTRL | Qt::Key_P, true},
+    {"Atajo_Vista_Previa", Qt::CTRL | Qt::SHIFT | Qt::Key_P, true},
 };
 
 // One data row per key: "accion", "tecla" (QKeyCombination::toCombined()), "enBuscar".

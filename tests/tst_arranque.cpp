@@ -6,6 +6,7 @@
 #include "arranque_completo.h"
 #include "avisos_qt.h"
 #include "casos_atajos.h"
+#include "dialogos_impresion.h"
 #include "form1.h"
 #include "forma_acerca.h"
 #include "unitm01.h"
@@ -115,6 +116,9 @@ constexpr Nombrado ArbolCompleto[] = {
     {"Atajo_Buscar", "QAction", "Form1"},
     {"Atajo_Buscar_Siguiente", "QAction", "Form1"},
     {"Atajo_Buscar_Anterior", "QAction", "Form1"},
+    {"Atajo_Imprimir", "QAction", "Form1"},
+    {"Atajo_Vista_Previa", "QAction", "Form1"},
+    // The statistics heading's proxy style makes its base style, the platform's, on first use.
     {"Forma_Acerca", "Forma_Acerca", ""},
     {"Panel_Acerca_Izq", "QFrame", "Forma_Acerca"},
     {"Imagen", "Imagen", "Panel_Acerca_Izq"},
@@ -404,6 +408,7 @@ void TstArranque::windowKey_asTheFirstEvent()
 {
     QFETCH(int, tecla);
     const QKeyCombination combinacion = QKeyCombination::fromCombined(tecla);
+    const CierreDialogosImpresion cierre; // Ctrl+P and Ctrl+Shift+P open a dialog
     Form1 ventana;
     bool hecho = false;
     AlPrimerCuadro accion(&ventana, [&] {

@@ -9,6 +9,7 @@
 // The seed is printed first; running again with it replays the same stream.
 #include "arranque_completo.h"
 #include "avisos_qt.h"
+#include "dialogos_impresion.h"
 #include "divisiones.h"
 #include "entradas.h"
 #include "forma_acerca.h"
@@ -722,11 +723,13 @@ QString TstMono::estadoVisible() const
 void TstMono::pasoEnAcerca()
 {
     // A right click may open the text view's menu, whose "&View" window and find
-    // messages are modal: close them here, since the stream does not drive them.
+    // messages are modal, and Ctrl+P or Ctrl+Shift+P, or that menu, the print dialog or its
+    // preview: close them here, since the stream does not drive them.
     if (QWidget *const modal = QApplication::activeModalWidget();
         modal && modal->isVisible()
         && (modal->objectName() == QStringLiteral("VerTexto")
-            || modal->objectName() == QStringLiteral("BuscarTexto_SinCoincidencias"))) {
+            || modal->objectName() == QStringLiteral("BuscarTexto_SinCoincidencias")
+            || CierreDialogosImpresion::esDeImpresion(modal))) {
         anotar(QStringLiteral("close %1").arg(modal->objectName()));
         modal->close();
     }

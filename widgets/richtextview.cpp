@@ -285,10 +285,26 @@ QMenu *RichTextView::crearMenuContextual(QWidget *padre)
     QAction *const buscar = menu->addAction(tr("Fin&d"));
     buscar->setObjectName(QStringLiteral("MenuContextual_Buscar"));
 
+    bool separadas = false;
+    for (QAction *const accion : std::as_const(accionesMenu_)) {
+        if (!accion)
+            continue;
+        if (!separadas)
+            menu->addSeparator();
+        separadas = true;
+        menu->addAction(accion);
+    }
+
     connect(ver, &QAction::triggered, this, &RichTextView::abrirVentanaVer);
     connect(copiar, &QAction::triggered, this, &QTextEdit::copy);
     connect(buscar, &QAction::triggered, this, &RichTextView::abrirBuscar);
     return menu;
+}
+
+void RichTextView::agregarAlMenu(const QList<QAction *> &acciones)
+{
+    for (QAction *const accion : acciones)
+        accionesMenu_.append(accion);
 }
 
 void RichTextView::contextMenuEvent(QContextMenuEvent *event)

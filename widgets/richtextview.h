@@ -68,8 +68,11 @@ public:
     bool autoURLDetect() const { return detectarEnlaces_; }
     void setAutoURLDetect(bool activar);
 
-    // The context menu, owned by padre: "&View", "Cu&t", "&Copy", "&Paste", "Fin&d".
+    // The context menu, owned by padre: "&View", "Cu&t", "&Copy", "&Paste", "Fin&d", then,
+    // after a separator, the actions given by agregarAlMenu, if any.
     QMenu *crearMenuContextual(QWidget *padre);
+    // Actions of the window the view sits in, offered at the end of its context menu.
+    void agregarAlMenu(const QList<QAction *> &acciones);
     // Modal window "Edit Rich Text" with a read-only copy of the content.
     void abrirVentanaVer();
     // Shows the find dialog; its first search starts at the beginning of the text.
@@ -120,6 +123,7 @@ private:
     bool marcadoPendiente_ = false;
     std::optional<Enlace> enlacePulsado_;
     QPointer<DialogoBuscar> BuscarTexto;
+    QList<QPointer<QAction>> accionesMenu_;
     int inicioBusqueda_ = 0;
     int ruedaAcumulada_ = 0; // Ctrl+wheel angle not yet a whole notch
 };

@@ -1,0 +1,153 @@
+// Printing: what Ctrl+P and Ctrl+Shift+P print from where the keyboard is, the index tree's
+// menu, and the print and preview dialogs, made only when asked for.
+#include "form1.h"
+
+#include "imprimir_paginas.h"
+#include "imprimir_trabajo.h"
+#include "richtextview.h"
+#include "unitm01.h"
+#include "ventanabuscar.h"
+#include "vetotreewidget.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QScopeGuard>
+
+using namespace UnitM01;
+
+namespace {
+
+// Keys for the preview's own tool buttons, found by their captions.
+void teclasVistaPrevia(QPrintPreviewDialog &dialogo)
+{
+    const struct {
+        const char *texto;
+        QKeySequence tecla;
+    } teclas[] = {
+        {"Print", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"Zoom in", QKeySequence(Qt::CTRL | Qt::Key_Plus)},
+        {"Zoom out", QKeySequence(Qt::CTRL | Qt::Key_Minus)},
+        {"Next page", QKeySequence(Qt::CTRL | Qt::Key_PageDown)},
+        {"Previous page", QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+    };
+    for (QAction *const accion : dialogo.findChildren<QAction *>()) {
+        for (const auto &t : teclas) {
+            if (accion->text() == QCoreApplication::translate("QPrintPreviewDialog", t.texto))
+                accion->setShortcut(t.tecla);
+        }
+    }
+}
+
+} // namespace
+
+void Form1::setupImprimir()
+{
+    auto *const imprimir = findChild<QAction *>(QStringLiteral("Atajo_Imprimir"), Qt::FindDirectChildrenOnly);
+    auto *const vista = findChild<QAction *>(QStringLiteral("Atajo_Vista_Previa"), Qt::FindDirectChildrenOnly);
+    imprimir->setText(QStringLiteral("Imprimir…"));
+    vista->setText(QStringLiteral("Vista previa de impresión…"));
+    ColorMemo1->agregarAlMenu({imprimir, vista});
+}
+
+void Form1::Atajo_Imprimir_Triggered()
+{
+    imprimir(trabajoSegunFoco(), false);
+}
+
+void Form1::Atajo_Vista_Previa_Triggered()
+{
+    imprimir(trabajoSegunFoco(), true);
+}
+
+void Form1::Ventana_BuscarImprimirPedido()
+{
+    imprimir(trabajoResultados(), false);
+}
+
+Trabajo_Impresion Form1::trabajoResultados() const
+{
+    if (!Ventana_Buscar)
+        return {};
+    return Trabajo_Resultados(Ventana_Buscar->resultados(), Ventana_Buscar->consulta());
+}
+
+Trabajo_Impresion Form1::trabajoSegunFoco() const
+{
+    const QWidget *const foco = QApplication::focusWidget();
+    if (Ventana_Buscar && foco && foco->window() == Ventana_Buscar)
+        return trabajoResultados();
+    if (foco == TreeView1) {
+        const QTreeWidgetItem *const nodo = TreeView1->currentItem();
+        return nodo ? Trabajo_Division(TreeView1->depthFirstPosition(nodo) + 1) : Trabajo_Impresion{};
+    }
+    if (ColorMemo1->seleccionVisible()) {
+        const QTextCursor seleccion = ColorMemo1->textCursor();
+        return Trabajo_Seleccion(Articulo_Actual, seleccion.selectionStart(),
+                                 seleccion.selectionEnd() - seleccion.selectionStart(), Resaltado_En_Pantalla);
+    }
+    return Trabajo_Entrada(Articulo_Actual, Resaltado_En_Pantalla);
+}
+
+void Form1::TreeView1ContextMenu(QContextMenuEvent *evento)
+{
+    // The node under the mouse; from the keyboard, the current one.
+    const bool raton = evento->reason() == QContextMenuEvent::Mouse;
+    QTreeWidgetItem *const nodo =
+        raton ? TreeView1->itemAt(TreeView1->viewport()->mapFromGlobal(evento->globalPos())) : TreeView1->currentItem();
+    if (!nodo)
+        return;
+    const int registro = TreeView1->depthFirstPosition(nodo) + 1;
+    auto *const menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("Menu_Indice"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction *const imprimirDivision = menu->addAction(QStringLiteral("Imprimir la división…"));
+    imprimirDivision->setObjectName(QStringLiteral("Menu_Indice_Imprimir"));
+    QAction *const vistaDivision = menu->addAction(QStringLiteral("Vista previa de la división…"));
+    vistaDivision->setObjectName(QStringLiteral("Menu_Indice_Vista_Previa"));
+    connect(imprimirDivision, &QAction::triggered, this, [this, registro] { imprimir(Trabajo_Division(registro), false); });
+    connect(vistaDivision, &QAction::triggered, this, [this, registro] { imprimir(Trabajo_Division(registro), true); });
+    const QPoint donde = raton ? evento->globalPos()
+                               : TreeView1->viewport()->mapToGlobal(TreeView1->visualItemRect(nodo).bottomLeft());
+    menu->popup(donde);
+}
+
+void Form1::imprimir(const Trabajo_Impresion &trabajo, bool vistaPrevia)
+{
+    if (trabajo.vacio())
+        return;
+    // Over the window the request came from.
+    QWidget *const padre = Ventana_Buscar && Ventana_Buscar->isActiveWindow() ? static_cast<QWidget *>(Ventana_Buscar)
+                                                                               : this;
+    // The keyboard goes back where it was, whatever the window system activates after the dialog.
+    const QPointer<QWidget> foco = QApplication::focusWidget();
+    const auto devolverFoco = qScopeGuard([&foco] {
+        if (!foco)
+            return;
+        foco->window()->activateWindow();
+        foco->setFocus(Qt::OtherFocusReason);
+    });
+    QPrinter impresora(QPrinter::HighResolution);
+    impresora.setDocName(trabajo.cita);
+    impresora.setPageOrientation(QPageLayout::Portrait);
+    impresora.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    if (vistaPrevia) {
+        QPrintPreviewDialog dialogo(&impresora, padre);
+        dialogo.setObjectName(QStringLiteral("Vista_Previa_Impresion"));
+        dialogo.setWindowTitle(QStringLiteral("Vista previa: ") + trabajo.cita);
+        teclasVistaPrevia(dialogo);
+        connect(&dialogo, &QPrintPreviewDialog::paintRequested, this,
+                [&trabajo](QPrinter *destino) { Imprimir_Trabajo(trabajo, *destino); });
+        dialogo.exec();
+        return;
+    }
+    QPrintDialog dialogo(&impresora, padre);
+    dialogo.setObjectName(QStringLiteral("Dialogo_Imprimir"));
+    dialogo.setWindowTitle(QStringLiteral("Imprimir: ") + trabajo.cita);
+    if (dialogo.exec() == QDialog::Accepted)
+        Imprimir_Trabajo(trabajo, impresora);
+}

@@ -1,0 +1,687 @@
+// Printing: what a print holds (entries, a selection, a division, search results), its pages
+// written to PDF and read back with pdftotext, pdfinfo and pdftoppm, and the real window's
+// keys, menus and dialogs.
+#include "arranque_completo.h"
+#include "entradas.h"
+#include "form1.h"
+#include "imprimir_paginas.h"
+#include "imprimir_trabajo.h"
+#include "richtextview.h"
+#include "teclear.h"
+#include "unitm01.h"
+#include "ventanabuscar.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <functional>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(Trabajo_Impresion)
+
+namespace {
+
+const QString Obra = u"Constitución de la República Bolivariana de Venezuela (1999)"_s;
+const QString CitaCapituloII =
+    Obra + u", TÍTULO IV DEL PODER PÚBLICO — Capítulo II De la Competencia del Poder Público Nacional"_s;
+constexpr int RegistroCapituloII = 28; // node 27 of the tree, entries 157..159
+
+QString ejecutar(const QString &programa, const QStringList &argumentos)
+{
+    QProcess proceso;
+    proceso.start(programa, argumentos);
+    if (!proceso.waitForFinished(60000) || proceso.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(proceso.readAllStandardOutput());
+}
+
+// The text of one page (0: every page) as pdftotext reads it.
+QString textoPdf(const QString &archivo, int pagina = 0)
+{
+    QStringList args;
+    if (pagina > 0)
+        args << u"-f"_s << QString::number(pagina) << u"-l"_s << QString::number(pagina);
+    return ejecutar(u"pdftotext"_s, args << archivo << u"-"_s);
+}
+
+QString campoPdf(const QString &archivo, const QString &campo)
+{
+    for (const QString &linea : ejecutar(u"pdfinfo"_s, {archivo}).split(u'\n')) {
+        if (linea.startsWith(campo + u':'))
+            return linea.mid(campo.size() + 1).trimmed();
+    }
+    return {};
+}
+
+int paginasPdf(const QString &archivo)
+{
+    return campoPdf(archivo, u"Pages"_s).toInt();
+}
+
+// One page rendered at 40 dots per inch.
+QImage imagenPdf(const QString &archivo, int pagina, const QString &carpeta)
+{
+    const QString base = carpeta + u"/pagina"_s;
+    ejecutar(u"pdftoppm"_s, {u"-r"_s, u"40"_s, u"-f"_s, QString::number(pagina), u"-l"_s, QString::number(pagina),
+                             u"-singlefile"_s, u"-png"_s, archivo, base});
+    QImage imagen(base + u".png"_s);
+    QFile::remove(base + u".png"_s);
+    return imagen;
+}
+
+int amarillos(const QImage &imagen)
+{
+    int n = 0;
+    for (int y = 0; y < imagen.height(); ++y)
+        for (int x = 0; x < imagen.width(); ++x) {
+            const QColor c = imagen.pixelColor(x, y);
+            n += c.red() > 240 && c.green() > 240 && c.blue() < 40;
+        }
+    return n;
+}
+
+// The captions printed, in order: the lines that are a whole entry name.
+QStringList rotulos(const QString &texto)
+{
+    static const QRegularExpression rotulo(
+        u"^(Preámbulo|Artículo \\d+|Disposición (Derogatoria|Transitoria|Final) [A-Za-zéáíóú]+)$"_s);
+    QStringList r;
+    for (const QString &linea : texto.split(u'\n')) {
+        if (rotulo.match(linea.trimmed()).hasMatch())
+            r << linea.trimmed();
+    }
+    return r;
+}
+
+// A PDF writer as the print dialog leaves the printer: the title set, margins of 2 cm.
+std::unique_ptr<QPdfWriter> escritorPdf(const QString &archivo, const QString &titulo)
+{
+    auto escritor = std::make_unique<QPdfWriter>(archivo);
+    escritor->setTitle(titulo);
+    escritor->setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    return escritor;
+}
+
+QString plano(const QString &texto)
+{
+    return texto.simplified();
+}
+
+} // namespace
+
+class TstImprimir : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    // What a print holds
+    void trabajos_data();
+    void trabajos();
+    // Pages written to PDF
+    void pdf_headingsTextAndTitle_data();
+    void pdf_headingsTextAndTitle();
+    void pdf_pagesNumberedNofM();
+    void pdf_highlightPrintsOnYellow();
+    void pdf_emptyJobWritesNothing();
+    // The window
+    void ctrlP_printsEntryOrTheSelectionSeen_data();
+    void ctrlP_printsEntryOrTheSelectionSeen();
+    void ctrlP_inTheTree_printsTheDivision();
+    void treeMenu_printsTheNodeDivision();
+    void searchWindow_printsEveryResult_data();
+    void searchWindow_printsEveryResult();
+    void escape_leavesEverythingAsItWas_data();
+    void escape_leavesEverythingAsItWas();
+    void preview_showsThePagesPrinted();
+    void textViewMenu_offersPrintingAfterItsSevenEntries();
+
+private:
+    template <typename W = QWidget>
+    W *hijo(const QString &nombre) const
+    {
+        return ventana->findChild<W *>(nombre);
+    }
+    RichTextView *memo() const { return hijo<RichTextView>(u"ColorMemo1"_s); }
+    QTreeWidget *arbol() const { return hijo<QTreeWidget>(u"TreeView1"_s); }
+    QWidget *foco() const { return QApplication::focusWidget(); }
+    void tecla(QKeyCombination t) const { QTest::keyClick(foco(), t.key(), t.keyboardModifiers()); }
+    QString archivo(const QString &nombre) const { return carpeta->filePath(nombre); }
+    bool abrirVentana();
+    static void escape(QDialog *dialogo);
+    // Runs accion on the next print or preview dialog from inside its modal loop.
+    void alAbrirse(std::function<void(QDialog *)> accion);
+    // Presses the key where the focus is; the print dialog it opens is given the file as its
+    // output and accepted with Enter. False when no dialog opened.
+    bool imprimirCon(QKeyCombination t, const QString &pdf);
+    void aceptarCon(QDialog *dialogo, const QString &pdf);
+    void seleccionarDesdeElInicio(int caracteres) const;
+    void enfocarNodo(const QString &encabezado) const;
+    VentanaBuscar *buscar(const QString &consulta) const;
+
+    std::unique_ptr<Form1> ventana;
+    std::unique_ptr<QTemporaryDir> carpeta;
+    QTimer vigia;
+    std::function<void(QDialog *)> pendiente;
+    bool servido = false;
+};
+
+void TstImprimir::initTestCase()
+{
+    qRegisterMetaType<Trabajo_Impresion>();
+    vigia.setInterval(10);
+    connect(&vigia, &QTimer::timeout, this, [this] {
+        auto *const d = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!pendiente || !d || !d->isVisible()
+            || (!qobject_cast<QPrintDialog *>(d) && !qobject_cast<QPrintPreviewDialog *>(d)))
+            return;
+        servido = true;
+        std::exchange(pendiente, nullptr)(d);
+    });
+    vigia.start();
+}
+
+void TstImprimir::init()
+{
+    carpeta = std::make_unique<QTemporaryDir>();
+    QVERIFY(carpeta->isValid());
+    pendiente = nullptr;
+    servido = false;
+}
+
+bool TstImprimir::abrirVentana()
+{
+    ventana = std::make_unique<Form1>();
+    ventana->show();
+    ventana->activateWindow();
+    return QTest::qWaitForWindowActive(ventana.get()) && esperarArranque(ventana.get());
+}
+
+void TstImprimir::escape(QDialog *dialogo)
+{
+    QWidget *const f = QApplication::focusWidget();
+    QTest::keyClick(f && f->window() == dialogo ? f : dialogo, Qt::Key_Escape);
+}
+
+void TstImprimir::cleanup()
+{
+    pendiente = nullptr;
+    ventana.reset();
+    carpeta.reset();
+}
+
+void TstImprimir::alAbrirse(std::function<void(QDialog *)> accion)
+{
+    servido = false;
+    pendiente = std::move(accion);
+}
+
+void TstImprimir::aceptarCon(QDialog *dialogo, const QString &pdf)
+{
+    auto *const nombre = dialogo->findChild<QLineEdit *>(u"filename"_s);
+    QVERIFY(nombre);
+    nombre->setText(pdf);
+    QTest::keyClick(dialogo, Qt::Key_Return);
+}
+
+bool TstImprimir::imprimirCon(QKeyCombination t, const QString &pdf)
+{
+    alAbrirse([this, pdf](QDialog *d) {
+        if (qobject_cast<QPrintDialog *>(d))
+            aceptarCon(d, pdf);
+        else
+            d->reject();
+    });
+    tecla(t);
+    pendiente = nullptr;
+    // The keyboard comes back once the window system has activated the window again.
+    return servido && QTest::qWaitFor([] { return QApplication::focusWidget() != nullptr; });
+}
+
+void TstImprimir::seleccionarDesdeElInicio(int caracteres) const
+{
+    memo()->setFocus(Qt::TabFocusReason);
+    tecla(Qt::CTRL | Qt::Key_Home);
+    for (int i = 0; i < caracteres; ++i)
+        tecla(Qt::SHIFT | Qt::Key_Right);
+}
+
+void TstImprimir::enfocarNodo(const QString &encabezado) const
+{
+    const QList<QTreeWidgetItem *> nodos = arbol()->findItems(encabezado, Qt::MatchExactly | Qt::MatchRecursive);
+    QVERIFY2(nodos.size() == 1, qPrintable(encabezado));
+    arbol()->scrollToItem(nodos.first());
+    QTest::mouseClick(arbol()->viewport(), Qt::LeftButton, {}, arbol()->visualItemRect(nodos.first()).center());
+    QCOMPARE(foco(), arbol());
+    // The click opens the division, and the tree selects the deepest node of the entry shown;
+    // Left goes up to the node clicked.
+    for (int i = 0; i < 2 && arbol()->currentItem() != nodos.first(); ++i)
+        tecla(QKeyCombination(Qt::Key_Left));
+    QCOMPARE(arbol()->currentItem(), nodos.first());
+}
+
+VentanaBuscar *TstImprimir::buscar(const QString &consulta) const
+{
+    tecla(Qt::CTRL | Qt::Key_F);
+    auto *const b = ventana->findChild<VentanaBuscar *>(u"VentanaBuscar"_s);
+    if (!b || !QTest::qWaitFor([b] { return QApplication::activeWindow() == b; }))
+        return nullptr;
+    teclear(foco(), consulta);
+    return b;
+}
+
+// What a print holds
+
+void TstImprimir::trabajos_data()
+{
+    QTest::addColumn<Trabajo_Impresion>("trabajo");
+    QTest::addColumn<QString>("cita");
+    QTest::addColumn<QList<Pieza_Impresion>>("piezas");
+    const QList<Tramo> hits{{3, 4}};
+    QTest::newRow("article 157 whole, with its highlight")
+        << Trabajo_Entrada(158, hits) << Obra + u", Artículo 157"_s
+        << QList<Pieza_Impresion>{{158, 0, int(Texto_Entrada(158).size()), hits}};
+    QTest::newRow("the last provision") << Trabajo_Entrada(371) << Obra + u", Disposición Final Única"_s
+                                        << QList<Pieza_Impresion>{{371, 0, int(Texto_Entrada(371).size()), {}}};
+    QTest::newRow("no entry 0") << Trabajo_Entrada(0) << QString() << QList<Pieza_Impresion>{};
+    QTest::newRow("no entry 372") << Trabajo_Entrada(372) << QString() << QList<Pieza_Impresion>{};
+    QTest::newRow("a selection") << Trabajo_Seleccion(158, 14, 20) << Obra + u", Artículo 157"_s
+                                 << QList<Pieza_Impresion>{{158, 14, 20, {}}};
+    QTest::newRow("a selection from before the start is cut to it")
+        << Trabajo_Seleccion(158, -5, 10) << Obra + u", Artículo 157"_s << QList<Pieza_Impresion>{{158, 0, 5, {}}};
+    QTest::newRow("a selection past the end is cut to it")
+        << Trabajo_Seleccion(2, 10, std::numeric_limits<int>::max()) << Obra + u", Artículo 1"_s
+        << QList<Pieza_Impresion>{{2, 10, int(Texto_Entrada(2).size()) - 10, {}}};
+    QTest::newRow("an empty selection") << Trabajo_Seleccion(158, 14, 0) << QString() << QList<Pieza_Impresion>{};
+    QTest::newRow("a selection after the text") << Trabajo_Seleccion(158, 100000, 5) << QString()
+                                                << QList<Pieza_Impresion>{};
+    QTest::newRow("chapter II of title IV")
+        << Trabajo_Division(RegistroCapituloII) << CitaCapituloII
+        << QList<Pieza_Impresion>{{157, 0, int(Texto_Entrada(157).size()), {}},
+                                  {158, 0, int(Texto_Entrada(158).size()), {}},
+                                  {159, 0, int(Texto_Entrada(159).size()), {}}};
+    QTest::newRow("a section names its title and chapter")
+        << Trabajo_Division(9)
+        << Obra + u", TÍTULO III DE LOS DERECHOS HUMANOS Y GARANTÍAS, Y DE LOS DEBERES — Capítulo II De la "
+                  "nacionalidad y de la ciudadanía — Sección Primera: De la Nacionalidad"_s
+        << [] {
+               QList<Pieza_Impresion> p;
+               for (int e = 33; e <= 39; ++e)
+                   p.append({e, 0, int(Texto_Entrada(e).size()), {}});
+               return p;
+           }();
+    QTest::newRow("the preamble's division") << Trabajo_Division(1) << Obra + u", PREÁMBULO"_s
+                                             << QList<Pieza_Impresion>{{1, 0, int(Texto_Entrada(1).size()), {}}};
+    QTest::newRow("no division 0") << Trabajo_Division(0) << QString() << QList<Pieza_Impresion>{};
+    QTest::newRow("no division 78") << Trabajo_Division(78) << QString() << QList<Pieza_Impresion>{};
+    QTest::newRow("search results, a bad row left out")
+        << Trabajo_Resultados({{21, {{5, 3}}}, {0, {{1, 1}}}, {300, {{0, 2}, {9, 2}}}}, u"  poder   público "_s)
+        << Obra + u", 2 entradas con «poder público»"_s
+        << QList<Pieza_Impresion>{{21, 0, int(Texto_Entrada(21).size()), {{5, 3}}},
+                                  {300, 0, int(Texto_Entrada(300).size()), {{0, 2}, {9, 2}}}};
+    QTest::newRow("one result") << Trabajo_Resultados({{2, {{0, 8}}}}, u"artículo"_s)
+                                << Obra + u", 1 entrada con «artículo»"_s
+                                << QList<Pieza_Impresion>{{2, 0, int(Texto_Entrada(2).size()), {{0, 8}}}};
+    QTest::newRow("no results") << Trabajo_Resultados({}, u"zz"_s) << QString() << QList<Pieza_Impresion>{};
+}
+
+void TstImprimir::trabajos()
+{
+    QFETCH(Trabajo_Impresion, trabajo);
+    QFETCH(QString, cita);
+    QFETCH(QList<Pieza_Impresion>, piezas);
+    QCOMPARE(trabajo.cita, cita);
+    QCOMPARE(trabajo.piezas, piezas);
+    QCOMPARE(trabajo.vacio(), piezas.isEmpty());
+}
+
+// Pages written to PDF
+
+void TstImprimir::pdf_headingsTextAndTitle_data()
+{
+    QTest::addColumn<Trabajo_Impresion>("trabajo");
+    QTest::addColumn<QStringList>("lineas"); // in this order, on lines of their own
+    QTest::addColumn<QStringList>("fragmentos"); // somewhere in the text
+    QTest::addColumn<QStringList>("ausentes");
+    QTest::newRow("article 157")
+        << Trabajo_Entrada(158)
+        << QStringList{u"Artículo 157"_s, u"TÍTULO IV DEL PODER PÚBLICO"_s,
+                       u"Capítulo II De la Competencia del Poder Público Nacional"_s}
+        << QStringList{u"Artículo 157. La Asamblea Nacional, por mayoría de sus integrantes, podrá atribuir a los "
+                       "Municipios o a los Estados determinadas materias de la competencia nacional"_s}
+        << QStringList{u"Artículo 156"_s, u"Artículo 158"_s, u"Enmienda"_s};
+    QTest::newRow("an amended article carries its note")
+        << Trabajo_Entrada(161)
+        << QStringList{u"Artículo 160"_s, u"TÍTULO IV DEL PODER PÚBLICO"_s,
+                       u"Capítulo III Del Poder Público Estadal"_s}
+        << QStringList{u"Artículo modificado por la Enmienda N.º 1 (Gaceta Oficial N.º 5.908 Extraordinario, 19 de "
+                       "febrero de 2009). Se muestra el texto de 1999."_s,
+                       u"Artículo 160. El gobierno y administración de cada Estado"_s}
+        << QStringList{};
+    QTest::newRow("a selection prints only what is selected")
+        << Trabajo_Seleccion(158, 14, 25)
+        << QStringList{u"Artículo 157"_s, u"TÍTULO IV DEL PODER PÚBLICO"_s,
+                       u"Capítulo II De la Competencia del Poder Público Nacional"_s, u"La Asamblea Nacional, por"_s}
+        << QStringList{} << QStringList{u"Artículo 157."_s, u"mayoría"_s};
+    QTest::newRow("a transitional provision by its full name")
+        << Trabajo_Entrada(359) << QStringList{u"Disposición Transitoria Séptima"_s, u"DISPOSICIONES TRANSITORIAS"_s}
+        << QStringList{} << QStringList{};
+    QTest::newRow("headings only where they change")
+        << Trabajo_Division(22) // chapter I of title IV: its five sections
+        << QStringList{u"Artículo 136"_s, u"TÍTULO IV DEL PODER PÚBLICO"_s,
+                       u"Capítulo I De las Disposiciones Fundamentales"_s, u"Sección Primera: Disposiciones Generales"_s,
+                       u"Artículo 137"_s, u"Artículo 141"_s, u"Sección Segunda: De la administración pública"_s,
+                       u"Artículo 155"_s}
+        << QStringList{} << QStringList{};
+}
+
+void TstImprimir::pdf_headingsTextAndTitle()
+{
+    QFETCH(Trabajo_Impresion, trabajo);
+    QFETCH(QStringList, lineas);
+    QFETCH(QStringList, fragmentos);
+    QFETCH(QStringList, ausentes);
+    const QString pdf = archivo(u"trabajo.pdf"_s);
+    int paginas = 0;
+    paginas = Imprimir_Trabajo(trabajo, *escritorPdf(pdf, trabajo.cita));
+    QVERIFY(paginas >= 1);
+    QCOMPARE(paginasPdf(pdf), paginas);
+    QCOMPARE(campoPdf(pdf, u"Title"_s), trabajo.cita);
+    const QString texto = textoPdf(pdf);
+    QStringList todas;
+    for (const QString &l : texto.split(u'\n'))
+        todas << l.trimmed();
+    qsizetype desde = 0;
+    for (const QString &l : lineas) {
+        const qsizetype i = todas.indexOf(l, desde);
+        QVERIFY2(i >= 0, qPrintable(l + u" not found in order in:\n"_s + texto));
+        desde = i + 1;
+    }
+    for (const QString &f : fragmentos)
+        QVERIFY2(plano(texto).contains(f), qPrintable(f));
+    const QString cuerpo = plano(texto).remove(plano(trabajo.cita));
+    for (const QString &a : ausentes)
+        QVERIFY2(!cuerpo.contains(a), qPrintable(a));
+    // Headings appear once: where they change.
+    for (const QString &l : lineas)
+        QCOMPARE(todas.count(l), 1);
+    // Every page carries the citation and its number.
+    for (int p = 1; p <= paginas; ++p)
+        QVERIFY(plano(textoPdf(pdf, p)).startsWith(plano(trabajo.cita)));
+}
+
+void TstImprimir::pdf_pagesNumberedNofM()
+{
+    const Trabajo_Impresion trabajo = Trabajo_Division(6); // title III: entries 20 to 136
+    const QString pdf = archivo(u"titulo3.pdf"_s);
+    int paginas = 0;
+    paginas = Imprimir_Trabajo(trabajo, *escritorPdf(pdf, trabajo.cita));
+    QVERIFY2(paginas > 10, qPrintable(QString::number(paginas)));
+    QCOMPARE(paginasPdf(pdf), paginas);
+    QStringList todos;
+    for (int p = 1; p <= paginas; ++p) {
+        const QString texto = textoPdf(pdf, p);
+        QStringList lineas = texto.split(u'\n', Qt::SkipEmptyParts);
+        while (!lineas.isEmpty() && lineas.last().trimmed().isEmpty())
+            lineas.removeLast();
+        QVERIFY(!lineas.isEmpty());
+        QCOMPARE(lineas.last().trimmed(), u"página %1 de %2"_s.arg(p).arg(paginas));
+        QVERIFY2(plano(texto).startsWith(plano(trabajo.cita)), qPrintable(texto.left(300)));
+        todos << rotulos(texto);
+    }
+    // Every entry once, in order, articles 19 to 135.
+    QStringList esperados;
+    for (int a = 19; a <= 135; ++a)
+        esperados << u"Artículo %1"_s.arg(a);
+    QCOMPARE(todos, esperados);
+}
+
+void TstImprimir::pdf_highlightPrintsOnYellow()
+{
+    int resaltados[2] = {};
+    for (const bool conResaltado : {false, true}) {
+        const QString pdf = archivo(u"resaltado.pdf"_s);
+        const Trabajo_Impresion trabajo = Trabajo_Entrada(2, conResaltado ? QList<Tramo>{{0, 8}} : QList<Tramo>{});
+        QCOMPARE(Imprimir_Trabajo(trabajo, *escritorPdf(pdf, trabajo.cita)), 1);
+        resaltados[conResaltado] = amarillos(imagenPdf(pdf, 1, carpeta->path()));
+    }
+    QCOMPARE(resaltados[0], 0);
+    QVERIFY(resaltados[1] > 20);
+}
+
+void TstImprimir::pdf_emptyJobWritesNothing()
+{
+    const QString pdf = archivo(u"vacio.pdf"_s);
+    {
+        const auto escritor = escritorPdf(pdf, {});
+        QCOMPARE(Imprimir_Trabajo(Trabajo_Entrada(0), *escritor), 0);
+        QCOMPARE(Imprimir_Trabajo(Trabajo_Seleccion(158, 5, 0), *escritor), 0);
+    }
+    QVERIFY(!QFileInfo(pdf).exists() || QFileInfo(pdf).size() == 0);
+    QCOMPARE(Pie_Pagina(3, 7), u"página 3 de 7"_s);
+}
+
+// The window
+
+void TstImprimir::ctrlP_printsEntryOrTheSelectionSeen_data()
+{
+    QTest::addColumn<int>("seleccion"); // characters from the start, with Shift+Right
+    QTest::addColumn<QString>("foco");
+    QTest::addColumn<QString>("esperado");  // printed, after the headings
+    QTest::addColumn<QString>("ausente");
+    QTest::newRow("no selection: the entry") << 0 << u"ColorMemo1"_s << u"podrá atribuir a los Municipios"_s << QString();
+    QTest::newRow("a selection seen: only it") << 21 << u"ColorMemo1"_s << u"Artículo 157. La Asam"_s
+                                               << u"Asamblea"_s;
+    QTest::newRow("a selection not seen: the entry")
+        << 21 << u"Boton_Menu_Siguiente_"_s << u"podrá atribuir a los Municipios"_s << QString();
+}
+
+void TstImprimir::ctrlP_printsEntryOrTheSelectionSeen()
+{
+    QFETCH(int, seleccion);
+    QFETCH(QString, foco);
+    QFETCH(QString, esperado);
+    QFETCH(QString, ausente);
+    QVERIFY(abrirVentana());
+    ventana->elegirArticulo(157);
+    QCOMPARE(UnitM01::Articulo_Actual, 158);
+    if (seleccion > 0)
+        seleccionarDesdeElInicio(seleccion);
+    hijo(foco)->setFocus(Qt::TabFocusReason);
+    const QString pdf = archivo(u"impreso.pdf"_s);
+    QVERIFY(imprimirCon(Qt::CTRL | Qt::Key_P, pdf));
+    QCOMPARE(campoPdf(pdf, u"Title"_s), Obra + u", Artículo 157"_s);
+    const QString texto = plano(textoPdf(pdf));
+    QVERIFY(texto.startsWith(Obra + u", Artículo 157 Artículo 157 TÍTULO IV DEL PODER PÚBLICO Capítulo II De la "
+                                    "Competencia del Poder Público Nacional"_s));
+    QVERIFY2(texto.contains(esperado), qPrintable(texto));
+    if (!ausente.isEmpty())
+        QVERIFY(!texto.contains(ausente));
+    // The file picked is the one thing written; the window is as it was.
+    QCOMPARE(QDir(carpeta->path()).entryList(QDir::Files), QStringList{u"impreso.pdf"_s});
+    QCOMPARE(UnitM01::Articulo_Actual, 158);
+    QTRY_VERIFY(this->foco());
+    QCOMPARE(this->foco()->objectName(), foco);
+}
+
+void TstImprimir::ctrlP_inTheTree_printsTheDivision()
+{
+    QVERIFY(abrirVentana());
+    enfocarNodo(u"Capítulo II De la Competencia del Poder Público Nacional"_s);
+    const QString pdf = archivo(u"capitulo.pdf"_s);
+    QVERIFY(imprimirCon(Qt::CTRL | Qt::Key_P, pdf));
+    QCOMPARE(campoPdf(pdf, u"Title"_s), CitaCapituloII);
+    const QString texto = textoPdf(pdf);
+    QCOMPARE(rotulos(texto), (QStringList{u"Artículo 156"_s, u"Artículo 157"_s, u"Artículo 158"_s}));
+    QVERIFY(!texto.contains(u"Artículo 155."_s));
+    QVERIFY(!texto.contains(u"Artículo 159."_s));
+    QTRY_COMPARE(foco(), arbol());
+}
+
+void TstImprimir::treeMenu_printsTheNodeDivision()
+{
+    QVERIFY(abrirVentana());
+    enfocarNodo(u"Capítulo II De la Competencia del Poder Público Nacional"_s);
+    // The menu key opens the node's menu; Enter on its first entry, then the print dialog.
+    QTest::keyClick(arbol(), Qt::Key_Menu);
+    QMenu *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    if (!menu) {
+        QContextMenuEvent evento(QContextMenuEvent::Keyboard, QPoint(), arbol()->mapToGlobal(QPoint()));
+        QApplication::sendEvent(arbol(), &evento);
+        menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    }
+    QVERIFY(menu);
+    QCOMPARE(menu->objectName(), u"Menu_Indice"_s);
+    QStringList textos;
+    for (const QAction *a : menu->actions())
+        textos << a->text();
+    QCOMPARE(textos, (QStringList{u"Imprimir la división…"_s, u"Vista previa de la división…"_s}));
+    const QString pdf = archivo(u"menu.pdf"_s);
+    alAbrirse([this, pdf](QDialog *d) { aceptarCon(d, pdf); });
+    QTest::keyClick(menu, Qt::Key_Down);
+    QTest::keyClick(menu, Qt::Key_Return);
+    QVERIFY(QTest::qWaitFor([this] { return servido; }));
+    QCOMPARE(campoPdf(pdf, u"Title"_s), CitaCapituloII);
+    QCOMPARE(rotulos(textoPdf(pdf)), (QStringList{u"Artículo 156"_s, u"Artículo 157"_s, u"Artículo 158"_s}));
+}
+
+void TstImprimir::searchWindow_printsEveryResult_data()
+{
+    QTest::addColumn<bool>("boton");
+    QTest::newRow("Ctrl+P in the search window") << false;
+    QTest::newRow("its button, Tab and Space") << true;
+}
+
+void TstImprimir::searchWindow_printsEveryResult()
+{
+    QFETCH(bool, boton);
+    QVERIFY(abrirVentana());
+    VentanaBuscar *const b = buscar(u"derechos humanos"_s);
+    QVERIFY(b);
+    QCOMPARE(b->findChild<QLabel *>(u"Cuenta_Buscar"_s)->text(), u"38 coincidencias en 24 entradas"_s);
+    const QString pdf = archivo(u"busqueda.pdf"_s);
+    if (boton) {
+        tecla(QKeyCombination(Qt::Key_Tab));
+        QCOMPARE(foco()->objectName(), u"Boton_Imprimir_Resultados"_s);
+        QVERIFY(imprimirCon(QKeyCombination(Qt::Key_Space), pdf));
+    } else {
+        QVERIFY(imprimirCon(Qt::CTRL | Qt::Key_P, pdf));
+    }
+    QCOMPARE(campoPdf(pdf, u"Title"_s), Obra + u", 24 entradas con «derechos humanos»"_s);
+    const QString texto = textoPdf(pdf);
+    const QStringList impresos = rotulos(texto);
+    QVERIFY2(impresos.size() == 24, qPrintable(impresos.join(u", "_s)));
+    QCOMPARE(impresos.first(), u"Preámbulo"_s);
+    QCOMPARE(impresos.at(1), u"Artículo 2"_s);
+    QCOMPARE(impresos.last(), u"Artículo 350"_s);
+    // Every hit bold on yellow: the first page shows yellow.
+    QVERIFY(amarillos(imagenPdf(pdf, 1, carpeta->path())) > 20);
+    QTRY_COMPARE(QApplication::activeWindow(), b);
+}
+
+void TstImprimir::escape_leavesEverythingAsItWas_data()
+{
+    QTest::addColumn<int>("tecla"); // QKeyCombination::toCombined()
+    QTest::newRow("the print dialog") << (Qt::CTRL | Qt::Key_P).toCombined();
+    QTest::newRow("the preview") << (Qt::CTRL | Qt::SHIFT | Qt::Key_P).toCombined();
+}
+
+void TstImprimir::escape_leavesEverythingAsItWas()
+{
+    QFETCH(int, tecla);
+    QVERIFY(abrirVentana());
+    ventana->elegirArticulo(157);
+    seleccionarDesdeElInicio(5);
+    const QString texto = memo()->textoDocumento();
+    alAbrirse([](QDialog *d) { escape(d); });
+    this->tecla(QKeyCombination::fromCombined(tecla));
+    QVERIFY(servido);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QCOMPARE(UnitM01::Articulo_Actual, 158);
+    QTRY_COMPARE(foco(), memo());
+    QCOMPARE(memo()->textCursor().selectedText(), u"Artíc"_s);
+    QCOMPARE(memo()->textoDocumento(), texto);
+    QCOMPARE(QDir(carpeta->path()).entryList(QDir::Files), QStringList{});
+}
+
+void TstImprimir::preview_showsThePagesPrinted()
+{
+    QVERIFY(abrirVentana());
+    // The whole chapter I of title IV, printed, then previewed.
+    enfocarNodo(u"Capítulo I De las Disposiciones Fundamentales"_s);
+    const QString pdf = archivo(u"capitulo1.pdf"_s);
+    QVERIFY(imprimirCon(Qt::CTRL | Qt::Key_P, pdf));
+    const int impresas = paginasPdf(pdf);
+    QVERIFY(impresas > 1);
+    int vistas = 0;
+    QString titulo;
+    QStringList teclas; // the preview's tool buttons reached from the keyboard
+    alAbrirse([&](QDialog *d) {
+        titulo = d->windowTitle();
+        for (const QAction *a : d->findChildren<QAction *>()) {
+            if (!a->shortcut().isEmpty())
+                teclas << a->shortcut().toString();
+        }
+        teclas.sort();
+        auto *const paginas = d->findChild<QPrintPreviewWidget *>();
+        if (paginas && QTest::qWaitFor([paginas] { return paginas->pageCount() > 0; }))
+            vistas = paginas->pageCount();
+        escape(d);
+    });
+    tecla(Qt::CTRL | Qt::SHIFT | Qt::Key_P);
+    QVERIFY(servido);
+    QCOMPARE(vistas, impresas);
+    QCOMPARE(teclas, (QStringList{u"Ctrl++"_s, u"Ctrl+-"_s, u"Ctrl+P"_s, u"Ctrl+PgDown"_s, u"Ctrl+PgUp"_s}));
+    QCOMPARE(titulo, u"Vista previa: "_s + Obra + u", TÍTULO IV DEL PODER PÚBLICO — Capítulo I De las Disposiciones "
+                                                  "Fundamentales"_s);
+    QTRY_COMPARE(foco(), arbol());
+}
+
+void TstImprimir::textViewMenu_offersPrintingAfterItsSevenEntries()
+{
+    QVERIFY(abrirVentana());
+    ventana->elegirArticulo(157);
+    memo()->setFocus(Qt::TabFocusReason);
+    const QPoint donde = memo()->viewport()->rect().center();
+    QContextMenuEvent evento(QContextMenuEvent::Mouse, donde, memo()->viewport()->mapToGlobal(donde));
+    QApplication::sendEvent(memo()->viewport(), &evento);
+    auto *const menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QStringList textos;
+    for (const QAction *a : menu->actions())
+        textos << (a->isSeparator() ? u"-"_s : a->text());
+    QCOMPARE(textos, (QStringList{u"&View"_s, u"-"_s, u"Cu&t"_s, u"&Copy"_s, u"&Paste"_s, u"-"_s, u"Fin&d"_s, u"-"_s,
+                                  u"Imprimir…"_s, u"Vista previa de impresión…"_s}));
+    // Up twice from the end reaches "Imprimir…"; Enter prints the selection-free entry.
+    const QString pdf = archivo(u"menu_texto.pdf"_s);
+    alAbrirse([this, pdf](QDialog *d) { aceptarCon(d, pdf); });
+    QTest::keyClick(menu, Qt::Key_Up);
+    QTest::keyClick(menu, Qt::Key_Up);
+    QCOMPARE(menu->activeAction()->text(), u"Imprimir…"_s);
+    QTest::keyClick(menu, Qt::Key_Return);
+    QVERIFY(QTest::qWaitFor([this] { return servido; }));
+    QCOMPARE(campoPdf(pdf, u"Title"_s), Obra + u", Artículo 157"_s);
+}
+
+QTEST_MAIN(TstImprimir)
+#include "tst_imprimir.moc"
