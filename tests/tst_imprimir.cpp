@@ -2,6 +2,7 @@
 // written to PDF and read back with pdftotext, pdfinfo and pdftoppm, and the real window's
 // keys, menus and dialogs.
 #include "arranque_completo.h"
+#include "avisos_qt.h"
 #include "entradas.h"
 #include "form1.h"
 #include "imprimir_paginas.h"
@@ -683,5 +684,5 @@ void TstImprimir::textViewMenu_offersPrintingAfterItsSevenEntries()
     QCOMPARE(campoPdf(pdf, u"Title"_s), Obra + u", Artículo 157"_s);
 }
 
-QTEST_MAIN(TstImprimir)
+PRUEBA_MAIN(TstImprimir)
 #include "tst_imprimir.moc"
