@@ -9,19 +9,24 @@
 
 #include <QStringList>
 
+#include <array>
+
 namespace {
 
-// Small letters without accents, ñ kept, by Unicode decomposition.
+// A character small and without accent, ñ kept, by Unicode decomposition.
+QChar plegarLetra(QChar c)
+{
+    const QChar menor = c.toLower();
+    if (menor == u'ñ' || menor.decompositionTag() != QChar::Canonical)
+        return menor;
+    return menor.decomposition().at(0).toLower();
+}
+
 QString plegar(QStringView s)
 {
     QString r;
-    for (const QChar c : s) {
-        const QChar menor = c.toLower();
-        if (menor == u'ñ' || menor.decompositionTag() != QChar::Canonical)
-            r += menor;
-        else
-            r += menor.decomposition().at(0).toLower();
-    }
+    for (const QChar c : s)
+        r += plegarLetra(c);
     return r;
 }
 
@@ -30,11 +35,17 @@ bool separador(QChar c)
     return c == u' ' || c == u'\n' || c == QChar(0xA0);
 }
 
-// A character of the text equals one of the query when both fold to the same; a text
-// character above Latin-1 equals none.
+// A character of the text equals one of the query (Latin-1) when both fold to the same; a
+// text character above Latin-1 equals none. The folds of Latin-1 are worked out once.
 bool iguales(QChar deTexto, QChar deConsulta)
 {
-    return deTexto.unicode() <= 0xFF && plegar(QStringView(&deTexto, 1)) == plegar(QStringView(&deConsulta, 1));
+    static const auto plegados = [] {
+        std::array<QChar, 256> r;
+        for (int c = 0; c < 256; ++c)
+            r[c] = plegarLetra(QChar(char16_t(c)));
+        return r;
+    }();
+    return deTexto.unicode() <= 0xFF && plegados[deTexto.unicode()] == plegados[deConsulta.unicode()];
 }
 
 // The end of the phrase when it stands at p in the text, or -1.
