@@ -1,6 +1,7 @@
 // The main window at start and when it shows an entry: caption, heading strips,
 // text, stepping buttons, clamping and the word highlight.
 #include "avisos_qt.h"
+#include "comprobar.h"
 #include "entradas.h"
 #include "form1.h"
 #include "richtextview.h"
@@ -75,7 +76,7 @@ void TstForm1::start_showsPreamble()
     QCOMPARE(label("StaticText6")->text(), QString());
     QCOMPARE(label("StaticText7")->text(), QString());
     QCOMPARE(memo()->toPlainText(), Texto_Entrada(1) + QLatin1Char('\n'));
-    verificarBotones(false, true);
+    COMPROBAR(verificarBotones(false, true));
     QVERIFY(UnitM01::Indice_Visible);
     QCOMPARE(UnitM01::Ancho_Indice, 294);
     QCOMPARE(UnitM01::Max_Decenas, 9);
@@ -144,7 +145,7 @@ void TstForm1::mostrar()
     const int enPantalla = mostrada == 0 ? antes : mostrada;
     QCOMPARE(memo()->toPlainText(), Texto_Entrada(enPantalla) + QLatin1Char('\n'));
     QCOMPARE(UnitM01::Resaltar_Palabra, mostrada == 0);
-    verificarBotones(mostrada != 1, mostrada != 371);
+    COMPROBAR(verificarBotones(mostrada != 1, mostrada != 371));
 }
 
 void TstForm1::steppingButtons_walkAllEntriesAndBack()
@@ -154,7 +155,7 @@ void TstForm1::steppingButtons_walkAllEntriesAndBack()
         QCOMPARE(UnitM01::Articulo_Actual, e);
     }
     QCOMPARE(label("StaticText1")->text(), QStringLiteral("Única."));
-    verificarBotones(true, false);
+    COMPROBAR(verificarBotones(true, false));
     // Disabled buttons ignore clicks.
     QTest::mouseClick(boton("Boton_Menu_Siguiente_"), Qt::LeftButton);
     QCOMPARE(UnitM01::Articulo_Actual, 371);
@@ -162,7 +163,7 @@ void TstForm1::steppingButtons_walkAllEntriesAndBack()
         QTest::mouseClick(boton("Boton_Menu_Anterior_"), Qt::LeftButton);
         QCOMPARE(UnitM01::Articulo_Actual, e);
     }
-    verificarBotones(false, true);
+    COMPROBAR(verificarBotones(false, true));
     QTest::mouseClick(boton("Boton_Menu_Ultimo_"), Qt::LeftButton);
     QCOMPARE(UnitM01::Articulo_Actual, 371);
     QTest::mouseClick(boton("Boton_Menu_Primero_"), Qt::LeftButton);

@@ -411,7 +411,7 @@ void TstFormaAcerca::hover_colours()
 
 void TstFormaAcerca::hover_arrowClosedUnderMouse_showsPlainAgain()
 {
-    mostrar();
+    COMPROBAR(mostrar());
     const QColor cara = QApplication::palette().color(QPalette::Button);
     const QPoint superficie(flecha()->width() - 5, flecha()->height() / 2);
     const auto pintado = [&] {
@@ -423,7 +423,7 @@ void TstFormaAcerca::hover_arrowClosedUnderMouse_showsPlainAgain()
     QCOMPARE(pintado(), QColor(56, 176, 222));
     dialogo->hide();
     // Shown again with the mouse elsewhere: the arrow looks as on the first showing.
-    mostrar();
+    COMPROBAR(mostrar());
     QCOMPARE(flecha()->palette().color(QPalette::Button), cara);
     QCOMPARE(pintado(), cara);
 }

@@ -2,6 +2,7 @@
 // written to PDF and read back with pdftotext, pdfinfo and pdftoppm, and the real window's
 // keys, menus and dialogs.
 #include "arranque_completo.h"
+#include "comprobar.h"
 #include "avisos_qt.h"
 #include "entradas.h"
 #include "form1.h"
@@ -249,7 +250,7 @@ bool TstImprimir::imprimirCon(QKeyCombination t, const QString &pdf)
 {
     alAbrirse([this, pdf](QDialog *d) {
         if (qobject_cast<QPrintDialog *>(d))
-            aceptarCon(d, pdf);
+            COMPROBAR(aceptarCon(d, pdf));
         else
             d->reject();
     });
@@ -528,7 +529,7 @@ void TstImprimir::ctrlP_printsEntryOrTheSelectionSeen()
 void TstImprimir::ctrlP_inTheTree_printsTheDivision()
 {
     QVERIFY(abrirVentana());
-    enfocarNodo(u"Capítulo II De la Competencia del Poder Público Nacional"_s);
+    COMPROBAR(enfocarNodo(u"Capítulo II De la Competencia del Poder Público Nacional"_s));
     const QString pdf = archivo(u"capitulo.pdf"_s);
     QVERIFY(imprimirCon(Qt::CTRL | Qt::Key_P, pdf));
     QCOMPARE(campoPdf(pdf, u"Title"_s), CitaCapituloII);
@@ -542,7 +543,7 @@ void TstImprimir::ctrlP_inTheTree_printsTheDivision()
 void TstImprimir::treeMenu_printsTheNodeDivision()
 {
     QVERIFY(abrirVentana());
-    enfocarNodo(u"Capítulo II De la Competencia del Poder Público Nacional"_s);
+    COMPROBAR(enfocarNodo(u"Capítulo II De la Competencia del Poder Público Nacional"_s));
     // The menu key opens the node's menu; Enter on its first entry, then the print dialog.
     QTest::keyClick(arbol(), Qt::Key_Menu);
     QMenu *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
@@ -629,7 +630,7 @@ void TstImprimir::preview_showsThePagesPrinted()
 {
     QVERIFY(abrirVentana());
     // The whole chapter I of title IV, printed, then previewed.
-    enfocarNodo(u"Capítulo I De las Disposiciones Fundamentales"_s);
+    COMPROBAR(enfocarNodo(u"Capítulo I De las Disposiciones Fundamentales"_s));
     const QString pdf = archivo(u"capitulo1.pdf"_s);
     QVERIFY(imprimirCon(Qt::CTRL | Qt::Key_P, pdf));
     const int impresas = paginasPdf(pdf);

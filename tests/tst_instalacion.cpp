@@ -2,6 +2,7 @@
 // menu entry, the AppStream metadata, the icons and the manual page, each valid for the
 // tools that read them, and a package lintian passes whose program starts.
 #include "avisos_qt.h"
+#include "comprobar.h"
 
 #include <QDir>
 #include <QFile>
@@ -219,7 +220,7 @@ void TstInstalacion::metainfo_validatesAndLaunchesTheDesktopEntry()
 void TstInstalacion::manualPage_isCompressedAndRendersWithoutWarnings()
 {
     const QString ruta = enPrefijo(QStringLiteral("share/man/man1/constitucion.1.gz"));
-    compruebaGzip9n(ruta);
+    COMPROBAR(compruebaGzip9n(ruta));
     const Pagina pagina = leerManual(ruta);
     QVERIFY2(pagina.codigo == 0, qPrintable(pagina.avisos));
     QVERIFY2(pagina.avisos.isEmpty(), qPrintable(pagina.avisos));
@@ -236,7 +237,7 @@ void TstInstalacion::manualPage_isCompressedAndRendersWithoutWarnings()
     const QRegularExpression estado(QStringLiteral("ESTADO DE SALIDA\\n\\s+0\\s.*\\n\\s+1\\s.*\\n\\s+2\\s"),
                                     QRegularExpression::DotMatchesEverythingOption);
     QVERIFY2(estado.match(pagina.texto).hasMatch(), qPrintable(pagina.texto));
-    compruebaGzip9n(enPrefijo(QStringLiteral("share/doc/constitucion/changelog.gz")));
+    COMPROBAR(compruebaGzip9n(enPrefijo(QStringLiteral("share/doc/constitucion/changelog.gz"))));
 }
 
 void TstInstalacion::debianPackage_holdsTheTreeDependsOnQtAndStarts()

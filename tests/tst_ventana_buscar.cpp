@@ -348,53 +348,53 @@ void TstVentanaBuscar::enterOnRow_marksHitsAtTheEntrysEnds()
 void TstVentanaBuscar::f3_stepsHitsAcrossEntriesAndWraps()
 {
     // Entries with 2, 1, 1, 1 hits.
-    buscar(u"derechos humanos y"_s);
+    COMPROBAR(buscar(u"derechos humanos y"_s));
     const QList<Resultado_Busqueda> r = buscador()->resultados();
     QVERIFY(r.size() >= 3);
     QCOMPARE(r[0].tramos.size(), 2);
     QTest::keyClick(texto(), Qt::Key_Down);
     QTest::keyClick(lista(), Qt::Key_Enter);
-    verificarEnCoincidencia(r[0], 0);
-    activarPrincipal();
+    COMPROBAR(verificarEnCoincidencia(r[0], 0));
+    COMPROBAR(activarPrincipal());
     QTest::keyClick(memo(), Qt::Key_F3);
-    verificarEnCoincidencia(r[0], 1);
+    COMPROBAR(verificarEnCoincidencia(r[0], 1));
     QTest::keyClick(memo(), Qt::Key_F3);
-    verificarEnCoincidencia(r[1], 0);
+    COMPROBAR(verificarEnCoincidencia(r[1], 0));
     QCOMPARE(lista()->currentIndex().row(), 1);
     for (qsizetype f = 2; f < r.size(); ++f)
         QTest::keyClick(memo(), Qt::Key_F3);
-    verificarEnCoincidencia(r.last(), int(r.last().tramos.size()) - 1);
+    COMPROBAR(verificarEnCoincidencia(r.last(), int(r.last().tramos.size()) - 1));
     QTest::keyClick(memo(), Qt::Key_F3);
-    verificarEnCoincidencia(r[0], 0);
+    COMPROBAR(verificarEnCoincidencia(r[0], 0));
 }
 
 void TstVentanaBuscar::shiftF3_stepsBack()
 {
-    buscar(u"derechos humanos y"_s);
+    COMPROBAR(buscar(u"derechos humanos y"_s));
     const QList<Resultado_Busqueda> r = buscador()->resultados();
     QTest::keyClick(texto(), Qt::Key_Down);
     QTest::keyClick(lista(), Qt::Key_Down);
     QTest::keyClick(lista(), Qt::Key_Return);
-    verificarEnCoincidencia(r[1], 0);
-    activarPrincipal();
+    COMPROBAR(verificarEnCoincidencia(r[1], 0));
+    COMPROBAR(activarPrincipal());
     QTest::keyClick(memo(), Qt::Key_F3, Qt::ShiftModifier);
-    verificarEnCoincidencia(r[0], 1);
+    COMPROBAR(verificarEnCoincidencia(r[0], 1));
     QTest::keyClick(memo(), Qt::Key_F3, Qt::ShiftModifier);
-    verificarEnCoincidencia(r[0], 0);
+    COMPROBAR(verificarEnCoincidencia(r[0], 0));
     QTest::keyClick(memo(), Qt::Key_F3, Qt::ShiftModifier);
-    verificarEnCoincidencia(r.last(), int(r.last().tramos.size()) - 1);
+    COMPROBAR(verificarEnCoincidencia(r.last(), int(r.last().tramos.size()) - 1));
 }
 
 void TstVentanaBuscar::f3_inSearchWindow_stepsToo()
 {
-    buscar(u"organo"_s);
+    COMPROBAR(buscar(u"organo"_s));
     const QList<Resultado_Busqueda> r = buscador()->resultados();
     QTest::keyClick(texto(), Qt::Key_F3);
-    verificarEnCoincidencia(r[0], 0);
+    COMPROBAR(verificarEnCoincidencia(r[0], 0));
     QTest::keyClick(texto(), Qt::Key_F3);
-    verificarEnCoincidencia(r[0], 1);
+    COMPROBAR(verificarEnCoincidencia(r[0], 1));
     QTest::keyClick(texto(), Qt::Key_F3, Qt::ShiftModifier);
-    verificarEnCoincidencia(r[0], 0);
+    COMPROBAR(verificarEnCoincidencia(r[0], 0));
 }
 
 void TstVentanaBuscar::f3_withoutResults_stepsConcordanceEntries()
@@ -402,7 +402,7 @@ void TstVentanaBuscar::f3_withoutResults_stepsConcordanceEntries()
     // Open the search window with nothing in it: F3 belongs to the concordance.
     QVERIFY(abrir());
     buscador()->close();
-    activarPrincipal();
+    COMPROBAR(activarPrincipal());
     QVERIFY(elegirAbierto());
     auto *const palabras = ventana->findChild<QListWidget *>(u"ListBox1"_s);
     auto *const numeros = ventana->findChild<QListWidget *>(u"ListBox2"_s);
@@ -417,13 +417,13 @@ void TstVentanaBuscar::f3_withoutResults_stepsConcordanceEntries()
             QCOMPARE(memo()->textoDocumento().mid(t.inicio, t.largo).toLower(), u"abierto"_s);
     };
     QTest::keyClick(palabras, Qt::Key_F3);
-    enEntrada(71, "70");
+    COMPROBAR(enEntrada(71, "70"));
     QTest::keyClick(palabras, Qt::Key_F3);
-    enEntrada(273, "272");
+    COMPROBAR(enEntrada(273, "272"));
     QTest::keyClick(palabras, Qt::Key_F3);
-    enEntrada(71, "70");
+    COMPROBAR(enEntrada(71, "70"));
     QTest::keyClick(palabras, Qt::Key_F3, Qt::ShiftModifier);
-    enEntrada(273, "272");
+    COMPROBAR(enEntrada(273, "272"));
 }
 
 void TstVentanaBuscar::closeAndReopen_keepsTextAndResults()
