@@ -2,6 +2,7 @@
 // menu, and the print and preview dialogs, made only when asked for.
 #include "form1.h"
 
+#include "dialogo_imprimir.h"
 #include "imprimir_paginas.h"
 #include "imprimir_trabajo.h"
 #include "richtextview.h"
@@ -13,37 +14,10 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
+#include <QMessageBox>
 #include <QScopeGuard>
 
 using namespace UnitM01;
-
-namespace {
-
-// Keys for the preview's own tool buttons, found by their captions.
-void teclasVistaPrevia(QPrintPreviewDialog &dialogo)
-{
-    const struct {
-        const char *texto;
-        QKeySequence tecla;
-    } teclas[] = {
-        {"Print", QKeySequence(Qt::CTRL | Qt::Key_P)},
-        {"Zoom in", QKeySequence(Qt::CTRL | Qt::Key_Plus)},
-        {"Zoom out", QKeySequence(Qt::CTRL | Qt::Key_Minus)},
-        {"Next page", QKeySequence(Qt::CTRL | Qt::Key_PageDown)},
-        {"Previous page", QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
-    };
-    for (QAction *const accion : dialogo.findChildren<QAction *>()) {
-        for (const auto &t : teclas) {
-            if (accion->text() == QCoreApplication::translate("QPrintPreviewDialog", t.texto))
-                accion->setShortcut(t.tecla);
-        }
-    }
-}
-
-} // namespace
 
 void Form1::setupImprimir()
 {
@@ -131,23 +105,12 @@ void Form1::imprimir(const Trabajo_Impresion &trabajo, bool vistaPrevia)
         foco->window()->activateWindow();
         foco->setFocus(Qt::OtherFocusReason);
     });
-    QPrinter impresora(QPrinter::HighResolution);
-    impresora.setDocName(trabajo.cita);
-    impresora.setPageOrientation(QPageLayout::Portrait);
-    impresora.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-    if (vistaPrevia) {
-        QPrintPreviewDialog dialogo(&impresora, padre);
-        dialogo.setObjectName(QStringLiteral("Vista_Previa_Impresion"));
-        dialogo.setWindowTitle(QStringLiteral("Vista previa: ") + trabajo.cita);
-        teclasVistaPrevia(dialogo);
-        connect(&dialogo, &QPrintPreviewDialog::paintRequested, this,
-                [&trabajo](QPrinter *destino) { Imprimir_Trabajo(trabajo, *destino); });
-        dialogo.exec();
+    QString error;
+    const Dialogo_Imprimir dialogo = Cargar_Dialogo_Imprimir(&error);
+    if (!dialogo) {
+        QMessageBox::warning(padre, QStringLiteral("Imprimir"),
+                             QStringLiteral("No se puede imprimir: falta el módulo de impresión (%1).").arg(error));
         return;
     }
-    QPrintDialog dialogo(&impresora, padre);
-    dialogo.setObjectName(QStringLiteral("Dialogo_Imprimir"));
-    dialogo.setWindowTitle(QStringLiteral("Imprimir: ") + trabajo.cita);
-    if (dialogo.exec() == QDialog::Accepted)
-        Imprimir_Trabajo(trabajo, impresora);
+    dialogo(padre, trabajo.cita, vistaPrevia, [&trabajo](QPagedPaintDevice &destino) { Imprimir_Trabajo(trabajo, destino); });
 }

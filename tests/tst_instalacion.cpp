@@ -119,6 +119,8 @@ void TstInstalacion::installedTree_holdsEachFileInItsPlace_data()
     QTest::addColumn<QString>("ruta");
     QTest::addColumn<bool>("ejecutable");
     QTest::newRow("program") << QStringLiteral("bin/constitucion") << true;
+    // Beside bin/, where the program looks for it on its first print.
+    QTest::newRow("print module") << QStringLiteral("lib/constitucion/modulos/constitucion_imprimir.so") << false;
     QTest::newRow("desktop entry") << QStringLiteral("share/applications/%1.desktop").arg(Id) << false;
     QTest::newRow("appstream metainfo") << QStringLiteral("share/metainfo/%1.metainfo.xml").arg(Id) << false;
     QTest::newRow("scalable icon") << QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(Id) << false;
@@ -272,6 +274,7 @@ void TstInstalacion::debianPackage_holdsTheTreeDependsOnQtAndStarts()
     const QString raiz = salida.filePath(QStringLiteral("raiz"));
     QCOMPARE(ejecutar(QStringLiteral("dpkg-deb"), {QStringLiteral("-x"), deb, raiz}).codigo, 0);
     for (const QString &ruta : {QStringLiteral("usr/bin/constitucion"),
+                                QStringLiteral("usr/lib/constitucion/modulos/constitucion_imprimir.so"),
                                 QStringLiteral("usr/share/applications/%1.desktop").arg(Id),
                                 QStringLiteral("usr/share/metainfo/%1.metainfo.xml").arg(Id),
                                 QStringLiteral("usr/share/icons/hicolor/scalable/apps/%1.svg").arg(Id),
