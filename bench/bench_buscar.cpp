@@ -3,7 +3,7 @@
 #include "bench_comun.h"
 #include "busqueda_global.h"
 #include "form1.h"
-#include "ventanabuscar.h"
+#include "ventana_buscar.h"
 
 #include <QApplication>
 #include <QLineEdit>

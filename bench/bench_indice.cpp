@@ -2,8 +2,8 @@
 #include "bench_comun.h"
 #include "divisiones.h"
 #include "entradas.h"
+#include "estado_lector.h"
 #include "form1.h"
-#include "unitm01.h"
 
 #include <QApplication>
 

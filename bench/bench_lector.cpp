@@ -2,9 +2,9 @@
 #include "bench_comun.h"
 #include "divisiones.h"
 #include "entradas.h"
+#include "estado_lector.h"
 #include "form1.h"
 #include "richtextview.h"
-#include "unitm01.h"
 
 #include <QApplication>
 

@@ -1,9 +1,9 @@
 // The window's keys: a step through the history and a step of the text size, each with
 // the entry it shows laid out and painted, and the history's own bookkeeping.
 #include "bench_comun.h"
+#include "estado_lector.h"
 #include "form1.h"
 #include "historial.h"
-#include "unitm01.h"
 
 #include <QApplication>
 

@@ -7,6 +7,7 @@
 #include "divisiones.h"
 #include "enmiendas.h"
 #include "entradas.h"
+#include "estado_lector.h"
 #include "forma_acerca.h"
 #include "listaconbusqueda.h"
 #include "marco_foco.h"
@@ -14,7 +15,6 @@
 #include "richtextview.h"
 #include "spinbutton.h"
 #include "vetotreewidget.h"
-#include "unitm01.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -3,10 +3,10 @@
 #include "form1.h"
 #include "form1_atajos.h"
 
+#include "estado_lector.h"
 #include "listaconbusqueda.h"
 #include "richtextview.h"
-#include "unitm01.h"
-#include "ventanabuscar.h"
+#include "ventana_buscar.h"
 
 #include <QAction>
 #include <QFrame>

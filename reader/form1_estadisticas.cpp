@@ -1,9 +1,9 @@
 // Statistics page: every concordance word with the entries and the times it occurs.
 #include "form1.h"
 
-#include "modeloestadisticas.h"
+#include "estado_lector.h"
+#include "modelo_estadisticas.h"
 #include "palabras.h"
-#include "unitm01.h"
 
 #include <QHash>
 #include <QHeaderView>

@@ -3,11 +3,11 @@
 #include "form1.h"
 
 #include "dialogo_imprimir.h"
+#include "estado_lector.h"
 #include "imprimir_paginas.h"
 #include "imprimir_trabajo.h"
 #include "richtextview.h"
-#include "unitm01.h"
-#include "ventanabuscar.h"
+#include "ventana_buscar.h"
 #include "vetotreewidget.h"
 
 #include <QAction>

@@ -3,7 +3,7 @@
 
 #include "apariencia.h"
 #include "divisiones.h"
-#include "unitm01.h"
+#include "estado_lector.h"
 #include "vetotreewidget.h"
 
 #include <QButtonGroup>

@@ -5,13 +5,14 @@
 #include "botonplano.h"
 #include "cabecera_orden.h"
 #include "crear.h"
+#include "estado_lector.h"
 #include "listaconbusqueda.h"
-#include "modeloestadisticas.h"
+#include "modelo_estadisticas.h"
 #include "recursos.h"
 #include "resaltado_pestanas.h"
 #include "richtextview.h"
+#include "spin_accesible.h"
 #include "spinbutton.h"
-#include "unitm01.h"
 #include "vetotreewidget.h"
 
 #include <QBoxLayout>
@@ -137,7 +138,7 @@ void Form1::setupBandaMenu()
         (*c.giro)->setFlechas(Recursos::imagen(Recursos::FlechaArriba), Recursos::imagen(Recursos::FlechaAbajo));
         // Arrows only: named for a screen reader after the digit they change.
         (*c.giro)->setAccessibleName(QStringLiteral("%1 del artículo").arg(QLatin1String(c.cifra)));
-        (*c.giro)->setEtiquetaValor(*c.digito);
+        hacerSpinAccesible(*c.giro, *c.digito);
         columna->addWidget(*c.giro, 0, Qt::AlignHCenter | Qt::AlignTop);
         columna->addStretch();
         selector->addWidget(*c.panel);

@@ -4,10 +4,10 @@
 
 #include "apariencia.h"
 #include "entradas.h"
+#include "estado_lector.h"
 #include "richtextview.h"
 #include "selector.h"
 #include "spinbutton.h"
-#include "unitm01.h"
 
 #include <QApplication>
 #include <QLabel>

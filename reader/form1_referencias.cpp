@@ -2,9 +2,9 @@
 // chosen word, and the chosen entry shown with the word highlighted.
 #include "form1.h"
 
+#include "estado_lector.h"
 #include "listaconbusqueda.h"
 #include "palabras.h"
-#include "unitm01.h"
 
 #include <QLineEdit>
 #include <QTabWidget>

@@ -4,9 +4,9 @@
 #include "apariencia.h"
 #include "cita.h"
 #include "entradas.h"
+#include "estado_lector.h"
 #include "richtextview.h"
 #include "tamano_texto.h"
-#include "unitm01.h"
 
 #include <QApplication>
 #include <QClipboard>

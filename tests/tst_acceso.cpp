@@ -9,11 +9,11 @@
 #include "botonplano.h"
 #include "comprobar.h"
 #include "enlaces_abiertos.h"
+#include "estado_lector.h"
 #include "form1.h"
 #include "forma_acerca.h"
 #include "marco_foco.h"
 #include "unidad_99.h"
-#include "unitm01.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -7,9 +7,9 @@
 #include "avisos_qt.h"
 #include "casos_atajos.h"
 #include "dialogos_impresion.h"
+#include "estado_lector.h"
 #include "form1.h"
 #include "forma_acerca.h"
-#include "unitm01.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>

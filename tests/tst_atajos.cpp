@@ -2,19 +2,19 @@
 // the stepping keys, Back and Forward (keys and mouse buttons) across every route, typing
 // into the selector after Ctrl+G, the text size, and copying with citation.
 #include "arranque_completo.h"
-#include "casos_atajos.h"
 #include "avisos_qt.h"
+#include "casos_atajos.h"
 #include "casos_teclear_selector.h"
 #include "comprobar.h"
 #include "dialogos_impresion.h"
 #include "divisiones.h"
 #include "entradas.h"
+#include "estado_lector.h"
 #include "form1.h"
 #include "form1_atajos.h"
 #include "richtextview.h"
 #include "spinbutton.h"
 #include "teclear.h"
-#include "unitm01.h"
 
 #include <QAction>
 #include <QApplication>

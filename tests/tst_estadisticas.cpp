@@ -2,9 +2,9 @@
 // order after clicks on the column headings.
 #include "arranque_completo.h"
 #include "avisos_qt.h"
+#include "estado_lector.h"
 #include "form1.h"
 #include "palabras.h"
-#include "unitm01.h"
 
 #include <QHeaderView>
 #include <QTabWidget>

@@ -3,9 +3,9 @@
 #include "avisos_qt.h"
 #include "comprobar.h"
 #include "entradas.h"
+#include "estado_lector.h"
 #include "form1.h"
 #include "richtextview.h"
-#include "unitm01.h"
 
 #include <QLabel>
 #include <QPushButton>

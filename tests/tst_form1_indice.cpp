@@ -2,8 +2,8 @@
 // division, keyboard moves that do not, and the expansion veto along every road.
 #include "avisos_qt.h"
 #include "divisiones.h"
+#include "estado_lector.h"
 #include "form1.h"
-#include "unitm01.h"
 #include "vetotreewidget.h"
 
 #include <QApplication>

@@ -2,9 +2,9 @@
 // buttons: wrapping and pinning, auto-repeat while held, focus, and the go button.
 #include "avisos_qt.h"
 #include "casos_selector.h"
+#include "estado_lector.h"
 #include "form1.h"
 #include "spinbutton.h"
-#include "unitm01.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -7,13 +7,13 @@
 #include "enlaces_abiertos.h"
 #include "esponja.h"
 #include "esponja_esperada.h"
+#include "estado_lector.h"
 #include "form1.h"
 #include "forma_acerca.h"
 #include "imagen.h"
 #include "richtextview.h"
 #include "unidad_99.h"
 #include "unidad_acerca.h"
-#include "unitm01.h"
 
 #include <QDesktopServices>
 #include <QEnterEvent>

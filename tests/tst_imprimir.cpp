@@ -2,16 +2,16 @@
 // written to PDF and read back with pdftotext, pdfinfo and pdftoppm, and the real window's
 // keys, menus and dialogs.
 #include "arranque_completo.h"
-#include "comprobar.h"
 #include "avisos_qt.h"
+#include "comprobar.h"
 #include "entradas.h"
+#include "estado_lector.h"
 #include "form1.h"
 #include "imprimir_paginas.h"
 #include "imprimir_trabajo.h"
 #include "richtextview.h"
 #include "teclear.h"
-#include "unitm01.h"
-#include "ventanabuscar.h"
+#include "ventana_buscar.h"
 
 #include <QAction>
 #include <QApplication>

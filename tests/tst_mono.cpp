@@ -12,11 +12,11 @@
 #include "dialogos_impresion.h"
 #include "divisiones.h"
 #include "entradas.h"
-#include "forma_acerca.h"
+#include "estado_lector.h"
 #include "form1.h"
 #include "form1_atajos.h"
+#include "forma_acerca.h"
 #include "richtextview.h"
-#include "unitm01.h"
 
 #include <QAbstractButton>
 #include <QApplication>

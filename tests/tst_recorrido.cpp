@@ -6,9 +6,9 @@
 #include "arranque_completo.h"
 #include "avisos_qt.h"
 #include "enlaces_abiertos.h"
+#include "estado_lector.h"
 #include "form1.h"
 #include "forma_acerca.h"
-#include "unitm01.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -4,12 +4,12 @@
 #include "avisos_qt.h"
 #include "comprobar.h"
 #include "entradas.h"
+#include "estado_lector.h"
 #include "form1.h"
 #include "listaconbusqueda.h"
 #include "palabras.h"
 #include "richtextview.h"
 #include "teclear.h"
-#include "unitm01.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -3,9 +3,9 @@
 #include "arranque_completo.h"
 #include "avisos_qt.h"
 #include "casos_botones.h"
+#include "estado_lector.h"
 #include "form1.h"
 #include "recursos.h"
-#include "unitm01.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -5,11 +5,11 @@
 #include "avisos_qt.h"
 #include "busqueda_global.h"
 #include "comprobar.h"
+#include "estado_lector.h"
 #include "form1.h"
 #include "richtextview.h"
 #include "teclear.h"
-#include "unitm01.h"
-#include "ventanabuscar.h"
+#include "ventana_buscar.h"
 
 #include <QClipboard>
 #include <QLabel>

@@ -29,7 +29,7 @@ public:
     QSize sizeHint() const override;
 
     // The label showing the value this spin changes: its number is the spin's value for
-    // screen readers, who are told when it changes (avisarValor).
+    // screen readers (hacerSpinAccesible), who are told when it changes (avisarValor).
     void setEtiquetaValor(const QLabel *etiqueta);
     const QLabel *etiquetaValor() const { return etiquetaValor_; }
     void avisarValor();

@@ -1,4 +1,4 @@
-#include "modeloestadisticas.h"
+#include "modelo_estadisticas.h"
 
 #include <algorithm>
 #include <numeric>

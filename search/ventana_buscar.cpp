@@ -1,4 +1,4 @@
-#include "ventanabuscar.h"
+#include "ventana_buscar.h"
 
 #include "apariencia.h"
 #include "aviso_lector.h"
@@ -7,7 +7,7 @@
 #include "crear.h"
 #include "delegadoresaltado.h"
 #include "entradas.h"
-#include "modeloresultados.h"
+#include "modelo_resultados.h"
 #include "richtextview.h"
 
 #include <QAccessible>

@@ -1,4 +1,4 @@
-#include "modeloresultados.h"
+#include "modelo_resultados.h"
 
 #include "cita.h"
 #include "delegadoresaltado.h"

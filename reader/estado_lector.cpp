@@ -1,4 +1,4 @@
-#include "unitm01.h"
+#include "estado_lector.h"
 
 void UnitM01::Reiniciar_Estado()
 {
