@@ -48,6 +48,34 @@ void TstColocacionBuscar::colocar_data()
     QTest::newRow("index hidden, text across the screen: above it, as high as the room")
         << QRect(0, 0, 1000, 1000) << QRect(0, 700, 1000, 300) << QRect(0, 740, 1000, 260)
         << QRect(0, 320, 560, 420);
+    // Above or below the text column with less room than the designed height and at least the
+    // smallest: as high as the room, against the column's edge.
+    QTest::newRow("300 px below the text: 300 high, under it")
+        << QRect(0, 0, 1000, 1000) << QRect(0, 0, 1000, 700) << QRect(0, 40, 1000, 660)
+        << QRect(0, 700, 560, 300);
+    QTest::newRow("419 px below the text, under a top panel")
+        << QRect(0, 27, 1000, 973) << QRect(0, 27, 1000, 554) << QRect(0, 67, 1000, 514)
+        << QRect(0, 581, 560, 419);
+    QTest::newRow("exactly the smallest height below the text")
+        << QRect(0, 0, 1000, 1000) << QRect(0, 0, 1000, 800) << QRect(0, 40, 1000, 760)
+        << QRect(0, 800, 560, 200);
+    QTest::newRow("300 px above the text: 300 high, over it")
+        << QRect(0, 0, 1000, 1000) << QRect(0, 260, 1000, 740) << QRect(0, 300, 1000, 650)
+        << QRect(0, 0, 560, 300);
+    QTest::newRow("250 px above the text under a top panel, 50 below: over it")
+        << QRect(0, 30, 1000, 970) << QRect(0, 240, 1000, 760) << QRect(0, 280, 1000, 670)
+        << QRect(0, 30, 560, 250);
+    QTest::newRow("exactly the smallest height above the text")
+        << QRect(0, 0, 1000, 1000) << QRect(0, 160, 1000, 840) << QRect(0, 200, 1000, 800)
+        << QRect(0, 0, 560, 200);
+    QTest::newRow("as much room above as below: below")
+        << QRect(0, 0, 1000, 1000) << QRect(0, 210, 1000, 580) << QRect(0, 250, 1000, 500)
+        << QRect(0, 750, 560, 250);
+    QTest::newRow("on a second screen, 260 px below the text")
+        << QRect(1920, 100, 1024, 768) << QRect(1920, 100, 1024, 508) << QRect(1920, 140, 1024, 468)
+        << QRect(1920, 608, 560, 260);
+    QTest::newRow("a screen narrower than the designed width, 240 px below: as wide as the screen")
+        << QRect(0, 0, 500, 700) << QRect(0, 0, 500, 460) << QRect(0, 40, 500, 420) << QRect(0, 460, 500, 240);
     QTest::newRow("no room anywhere: the smallest window at the left edge")
         << QRect(0, 0, 683, 384) << QRect(0, 0, 683, 384) << QRect(0, 100, 683, 284) << QRect(0, 0, 240, 200);
     QTest::newRow("main window low on the screen: moved up onto it")
@@ -66,7 +94,11 @@ void TstColocacionBuscar::colocar()
     QFETCH(QRect, esperado);
     const QRect donde = colocarVentanaBuscar(libre, principal, texto, QSize(560, 420), QSize(240, 200));
     QCOMPARE(donde, esperado);
-    QVERIFY(libre.contains(donde));
+    // Wholly on the screen's available area, every edge inside it.
+    QVERIFY2(donde.isValid() && libre.contains(donde, false),
+             qPrintable(QStringLiteral("%1,%2 %3x%4").arg(donde.x()).arg(donde.y()).arg(donde.width()).arg(donde.height())));
+    QVERIFY(donde.left() >= libre.left() && donde.top() >= libre.top());
+    QVERIFY(donde.right() <= libre.right() && donde.bottom() <= libre.bottom());
     // It covers none of the text column, but where no room is left at all.
     if (QTest::currentDataTag() != QByteArrayLiteral("no room anywhere: the smallest window at the left edge"))
         QVERIFY(!donde.intersects(texto));
