@@ -51,16 +51,19 @@ QString faltaDePantalla(const EntornoPantalla &e)
 
 namespace {
 
-// The plugins Debian 12 ships: the desktop ones in qt6-wayland, the rest in qt6-qpa-plugins.
+// The Debian 12 package that ships each platform plugin Qt 6.4 has there.
 QString paqueteDe(const QString &plugin)
 {
     if (plugin.startsWith(QLatin1String("wayland")))
         return QStringLiteral("qt6-wayland");
-    static const QStringList EnQpaPlugins{QStringLiteral("xcb"),     QStringLiteral("eglfs"),
-                                          QStringLiteral("linuxfb"), QStringLiteral("minimal"),
-                                          QStringLiteral("minimalegl"), QStringLiteral("offscreen"),
-                                          QStringLiteral("vnc"),     QStringLiteral("vkkhrdisplay")};
-    return EnQpaPlugins.contains(plugin) ? QStringLiteral("qt6-qpa-plugins") : QString();
+    static const QStringList EnGui{QStringLiteral("xcb"), QStringLiteral("linuxfb"), QStringLiteral("minimal"),
+                                   QStringLiteral("offscreen"), QStringLiteral("vkkhrdisplay")};
+    static const QStringList EnOpenGl{QStringLiteral("eglfs"), QStringLiteral("minimalegl")};
+    if (EnGui.contains(plugin))
+        return QStringLiteral("libqt6gui6");
+    if (EnOpenGl.contains(plugin))
+        return QStringLiteral("libqt6opengl6");
+    return plugin == QLatin1String("vnc") ? QStringLiteral("qt6-qpa-plugins") : QString();
 }
 
 // The display a desktop plugin tried, by name.

@@ -229,16 +229,61 @@ void TstLineaDeOrdenes::pantallaNoDisponible_namesTheMissingPluginsPackage_data(
                                          "initialized. Reinstalling the application may fix this problem.");
     const QString disponibles = QStringLiteral("\n\nAvailable platform plugins are: minimal, linuxfb, offscreen, "
                                                "xcb, eglfs, vnc, vkkhrdisplay, minimalegl.\n");
+    const auto noEncontrado = [&fallo](const char *plugin) {
+        return QStringLiteral("qt.qpa.plugin: Could not find the Qt platform plugin \"%1\" in \"\"\n")
+                   .arg(QLatin1String(plugin))
+               + fallo;
+    };
+    const auto falta = [](const char *plugin, const char *paquete) {
+        return QStringLiteral("constitucion: falta el complemento de pantalla de Qt «%1» (en Debian, el paquete %2).")
+            .arg(QLatin1String(plugin), QLatin1String(paquete));
+    };
+    // Every platform plugin family Debian 12 ships, missing: the package that ships it
+    // (dpkg -S on the plugins' files).
     QTest::newRow("wayland not installed")
-        << QByteArray("wayland") << QByteArray() << QByteArray() << QByteArray("wayland-0")
-        << fallo + QStringLiteral("\nqt.qpa.plugin: Could not find the Qt platform plugin \"wayland\" in \"\"")
-        << QStringLiteral("constitucion: falta el complemento de pantalla de Qt «wayland» (en Debian, el paquete "
-                          "qt6-wayland).");
+        << QByteArray("wayland") << QByteArray() << QByteArray() << QByteArray("wayland-0") << noEncontrado("wayland")
+        << falta("wayland", "qt6-wayland");
+    QTest::newRow("wayland-egl not installed")
+        << QByteArray("wayland-egl") << QByteArray() << QByteArray() << QByteArray("wayland-0")
+        << noEncontrado("wayland-egl") << falta("wayland-egl", "qt6-wayland");
     QTest::newRow("xcb not installed")
         << QByteArray() << QByteArray() << QByteArray(":0") << QByteArray()
         << QStringLiteral("Could not find the Qt platform plugin \"xcb\" in \"\"\n") + fallo
-        << QStringLiteral("constitucion: falta el complemento de pantalla de Qt «xcb» (en Debian, el paquete "
-                          "qt6-qpa-plugins).");
+        << falta("xcb", "libqt6gui6");
+    QTest::newRow("eglfs not installed") << QByteArray("eglfs") << QByteArray() << QByteArray() << QByteArray()
+                                         << noEncontrado("eglfs") << falta("eglfs", "libqt6opengl6");
+    QTest::newRow("linuxfb not installed") << QByteArray("linuxfb") << QByteArray() << QByteArray() << QByteArray()
+                                           << noEncontrado("linuxfb") << falta("linuxfb", "libqt6gui6");
+    QTest::newRow("vnc not installed") << QByteArray("vnc:size=800x600") << QByteArray() << QByteArray()
+                                       << QByteArray() << noEncontrado("vnc") << falta("vnc", "qt6-qpa-plugins");
+    QTest::newRow("offscreen not installed") << QByteArray("offscreen") << QByteArray() << QByteArray()
+                                             << QByteArray() << noEncontrado("offscreen")
+                                             << falta("offscreen", "libqt6gui6");
+    QTest::newRow("minimal not installed") << QByteArray("minimal") << QByteArray() << QByteArray() << QByteArray()
+                                           << noEncontrado("minimal") << falta("minimal", "libqt6gui6");
+    // The same families installed but failing to start: the display each one tried.
+    QTest::newRow("wayland-egl without its compositor")
+        << QByteArray("wayland-egl") << QByteArray() << QByteArray() << QByteArray("wayland-1")
+        << QStringLiteral("Failed to create wl_display (No such file or directory)\n") + fallo
+        << QStringLiteral("constitucion: no se pudo abrir la pantalla Wayland «wayland-1» (WAYLAND_DISPLAY).");
+    QTest::newRow("wayland-egl, no WAYLAND_DISPLAY: Qt's default")
+        << QByteArray("wayland-egl") << QByteArray() << QByteArray() << QByteArray()
+        << QStringLiteral("Failed to create wl_display (No such file or directory)\n") + fallo
+        << QStringLiteral("constitucion: no se pudo abrir la pantalla Wayland «wayland-0» (WAYLAND_DISPLAY).");
+    QTest::newRow("eglfs without a GPU") << QByteArray("eglfs") << QByteArray() << QByteArray() << QByteArray()
+                                         << QStringLiteral("EGL Error : Could not create the egl surface\n") + fallo
+                                         << QStringLiteral("constitucion: no se pudo abrir la pantalla «eglfs».");
+    QTest::newRow("linuxfb without a framebuffer")
+        << QByteArray("linuxfb:fb=/dev/fb9") << QByteArray() << QByteArray() << QByteArray()
+        << QStringLiteral("qt.qpa.fb: Failed to open framebuffer /dev/fb9 (No such file or directory)\n") + fallo
+        << QStringLiteral("constitucion: no se pudo abrir la pantalla «linuxfb».");
+    QTest::newRow("vnc that cannot listen") << QByteArray("vnc") << QByteArray() << QByteArray() << QByteArray()
+                                            << fallo << QStringLiteral("constitucion: no se pudo abrir la pantalla «vnc».");
+    QTest::newRow("offscreen that fails") << QByteArray("offscreen") << QByteArray() << QByteArray() << QByteArray()
+                                          << fallo
+                                          << QStringLiteral("constitucion: no se pudo abrir la pantalla «offscreen».");
+    QTest::newRow("minimal that fails") << QByteArray("minimal") << QByteArray() << QByteArray() << QByteArray()
+                                        << fallo << QStringLiteral("constitucion: no se pudo abrir la pantalla «minimal».");
     QTest::newRow("a name no plugin has: the installed ones")
         << QByteArray("nonsense") << QByteArray() << QByteArray(":0") << QByteArray()
         << QStringLiteral("Could not find the Qt platform plugin \"nonsense\" in \"\"\n") + fallo + disponibles
