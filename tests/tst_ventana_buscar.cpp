@@ -24,6 +24,8 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTimer>
+#include <QToolTip>
+#include <QHelpEvent>
 
 #include <memory>
 
@@ -82,6 +84,7 @@ private slots:
     void f3_queryWithoutWords_stepsNowhere();
     void rows_nameProvisionsFullyAndMarkAmendments();
     void amendedArticle_showsNoteOnlyThere();
+    void resultsTooltip_onTheEntryColumnOfAmendedRowsOnly();
     void copyWithCitation_copiesOnlyWhatIsSeen();
 
 private:
@@ -594,6 +597,50 @@ void TstVentanaBuscar::amendedArticle_showsNoteOnlyThere()
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_End, Qt::AltModifier);
     QVERIFY(!ventana->findChild<QLabel *>(u"Aviso_Enmienda"_s)->isVisible());
+}
+
+void TstVentanaBuscar::resultsTooltip_onTheEntryColumnOfAmendedRowsOnly()
+{
+    const QString nota = u"Artículo modificado por la Enmienda N.º 1 (Gaceta Oficial N.º 5.908 Extraordinario, "
+                         u"19 de febrero de 2009). Se muestra el texto de 1999."_s;
+    const QStringList enmendados{u"Artículo 160"_s, u"Artículo 162"_s, u"Artículo 174"_s, u"Artículo 192"_s,
+                                 u"Artículo 230"_s};
+    COMPROBAR(buscar(u"el"_s));
+    const QAbstractItemModel *const m = lista()->model();
+    QVERIFY(m->rowCount() > 300);
+    // Every cell: the note on the entry's column of the five amended rows, nothing elsewhere.
+    int conNota = 0;
+    for (int f = 0; f < m->rowCount(); ++f) {
+        const QString entrada = m->index(f, 0).data().toString().section(u" ("_s, 0, 0);
+        for (int c = 0; c < m->columnCount(); ++c) {
+            const QString esperado = c == 0 && enmendados.contains(entrada) ? nota : QString();
+            QVERIFY2(m->index(f, c).data(Qt::ToolTipRole).toString() == esperado,
+                     qPrintable(u"%1, column %2"_s.arg(entrada).arg(c)));
+            conNota += !esperado.isEmpty();
+        }
+    }
+    QCOMPARE(conNota, 5);
+    // What the view shows where the mouse rests: over article 230's caption the note, over its
+    // context and over an unamended row's caption none.
+    const auto sugerencia = [this](int fila, int columna) {
+        QTableView *const v = lista();
+        v->scrollTo(v->model()->index(fila, columna));
+        QToolTip::hideText();
+        if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
+            return u"(a tooltip that stays)"_s;
+        const QPoint donde = v->visualRect(v->model()->index(fila, columna)).center();
+        QHelpEvent ayuda(QEvent::ToolTip, donde, v->viewport()->mapToGlobal(donde));
+        QApplication::sendEvent(v->viewport(), &ayuda);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    const QModelIndexList a230 = m->match(m->index(0, 0), Qt::DisplayRole, u"Artículo 230 (enmendado)"_s, 1,
+                                          Qt::MatchExactly);
+    const QModelIndexList a229 = m->match(m->index(0, 0), Qt::DisplayRole, u"Artículo 229"_s, 1, Qt::MatchExactly);
+    QVERIFY(!a230.isEmpty() && !a229.isEmpty());
+    QCOMPARE(sugerencia(a230.first().row(), 0), nota);
+    QCOMPARE(sugerencia(a230.first().row(), 2), QString());
+    QCOMPARE(sugerencia(a229.first().row(), 0), QString());
+    QToolTip::hideText();
 }
 
 void TstVentanaBuscar::copyWithCitation_copiesOnlyWhatIsSeen()
