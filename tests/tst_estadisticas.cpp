@@ -29,6 +29,8 @@ private slots:
     void headingClick_sorts();
     void headingClick_keepsSelectedRow();
     void sortIndicator_leavesCaptionWhole();
+    void sortIndicator_pointsTheWayOfTheOrder_data();
+    void sortIndicator_pointsTheWayOfTheOrder();
 
 private:
     QTableView *vista() const { return ventana->findChild<QTableView *>(u"ListView1"_s); }
@@ -218,6 +220,46 @@ void TstEstadisticas::sortIndicator_leavesCaptionWhole()
             QCOMPARE(conOrden.pixel(p), sinOrden.pixel(p));
         QVERIFY(tinta(conOrden).size() >= caption.size() + 10);
     }
+}
+
+void TstEstadisticas::sortIndicator_pointsTheWayOfTheOrder_data()
+{
+    // As Qt's own Fusion style draws it: down for "Palabra", sorted from A to Z, up for the
+    // counts, sorted greatest first.
+    QTest::addColumn<int>("columna");
+    QTest::addColumn<bool>("haciaArriba");
+    QTest::newRow("Palabra, A to Z: down") << 0 << false;
+    QTest::newRow("Artículos, greatest first: up") << 1 << true;
+    QTest::newRow("Veces, greatest first: up") << 2 << true;
+}
+
+void TstEstadisticas::sortIndicator_pointsTheWayOfTheOrder()
+{
+    QFETCH(int, columna);
+    QFETCH(bool, haciaArriba);
+    QTabWidget *const paginas = ventana->findChild<QTabWidget *>(u"PageControl1"_s);
+    paginas->setCurrentIndex(2);
+    QHeaderView *const h = vista()->horizontalHeader();
+    QTRY_VERIFY(h->isVisible());
+    const QRect seccion(h->sectionViewportPosition(columna), 0, h->sectionSize(columna), h->height());
+    clicEnEncabezado(columna == 0 ? 1 : 0);
+    const QImage sinOrden = h->viewport()->grab(seccion).toImage();
+    clicEnEncabezado(columna);
+    const QImage conOrden = h->viewport()->grab(seccion).toImage();
+    // The indicator's ink: the dark pixels the sorted heading adds, counted row by row.
+    QList<int> filas;
+    for (int y = 0; y < conOrden.height(); ++y) {
+        int n = 0;
+        for (int x = 0; x < conOrden.width(); ++x)
+            n += qGray(conOrden.pixel(x, y)) < 128 && conOrden.pixel(x, y) != sinOrden.pixel(x, y);
+        if (n > 0)
+            filas << n;
+    }
+    QVERIFY2(filas.size() >= 3, qPrintable(QString::number(filas.size())));
+    // A triangle: its point is the narrowest row, at the top when it points up.
+    const bool arriba = filas.first() < filas.last();
+    QVERIFY(filas.first() != filas.last());
+    QCOMPARE(arriba, haciaArriba);
 }
 
 void TstEstadisticas::headingClick_keepsSelectedRow()
