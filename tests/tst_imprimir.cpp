@@ -7,6 +7,7 @@
 #include "entradas.h"
 #include "estado_lector.h"
 #include "form1.h"
+#include "imprimir_documento.h"
 #include "imprimir_paginas.h"
 #include "imprimir_trabajo.h"
 #include "richtextview.h"
@@ -26,10 +27,16 @@
 #include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QWindow>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTreeWidget>
 
 #include <functional>
@@ -38,6 +45,7 @@
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(Trabajo_Impresion)
+Q_DECLARE_METATYPE(QList<QList<Tramo>>)
 
 namespace {
 
@@ -127,6 +135,108 @@ QString plano(const QString &texto)
     return texto.simplified();
 }
 
+// The stretches each piece's text is printed bold on yellow in the document the printer is
+// given, in positions of the entry's whole text, read character by character; {-1, -1} for a
+// character bold or on a background but not both, {-2, -2} for a piece whose text is missing,
+// {-3, n} when n characters in all are on a background, some outside the pieces' text.
+QList<QList<Tramo>> marcasImpresas(const Trabajo_Impresion &trabajo)
+{
+    const std::unique_ptr<QTextDocument> documento = Documento_Impresion(trabajo);
+    const QString todo = documento->toPlainText();
+    QList<QList<Tramo>> r;
+    qsizetype desde = 0;
+    for (const Pieza_Impresion &p : trabajo.piezas) {
+        const QString cuerpo = Texto_Entrada(p.entrada).mid(p.inicio, p.largo);
+        const qsizetype base = todo.indexOf(cuerpo, desde);
+        if (base < 0)
+            return {{{-2, -2}}};
+        desde = base + cuerpo.size();
+        QList<Tramo> marcas;
+        for (int i = 0; i < cuerpo.size(); ++i) {
+            if (cuerpo[i] == u'\n')
+                continue;
+            QTextCursor c(documento.get());
+            c.setPosition(int(base) + i + 1); // the format of the character before the cursor
+            const QTextCharFormat f = c.charFormat();
+            const bool negrita = f.fontWeight() == QFont::Bold;
+            const bool fondo = f.background().style() != Qt::NoBrush;
+            if (negrita != fondo || (fondo && f.background().color() != QColor(255, 255, 0)))
+                return {{{-1, -1}}};
+            if (!negrita)
+                continue;
+            const int enEntrada = p.inicio + i;
+            if (!marcas.isEmpty() && marcas.last().inicio + marcas.last().largo == enEntrada)
+                ++marcas.last().largo;
+            else
+                marcas.append({enEntrada, 1});
+        }
+        r.append(marcas);
+    }
+    // Nothing else of the document on yellow: no caption, heading or note.
+    qsizetype enAmarillo = 0, esperados = 0;
+    for (QTextBlock b = documento->begin(); b.isValid(); b = b.next())
+        for (auto f = b.begin(); !f.atEnd(); ++f)
+            enAmarillo += f.fragment().charFormat().background().style() != Qt::NoBrush ? f.fragment().length() : 0;
+    for (const QList<Tramo> &marcas : std::as_const(r))
+        for (const Tramo &t : marcas)
+            esperados += t.largo;
+    if (enAmarillo != esperados)
+        return {{{-3, int(enAmarillo)}}};
+    return r;
+}
+
+// The words of one page as pdftotext places them, in points from the page's top left.
+struct PalabraPdf {
+    QString texto;
+    QRectF caja;
+};
+
+QList<PalabraPdf> palabrasPdf(const QString &archivo, int pagina)
+{
+    static const QRegularExpression palabra(
+        u"<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"_s);
+    QList<PalabraPdf> r;
+    const QString html = ejecutar(u"pdftotext"_s, {u"-f"_s, QString::number(pagina), u"-l"_s, QString::number(pagina),
+                                                  u"-bbox"_s, archivo, u"-"_s});
+    for (auto m = palabra.globalMatch(html); m.hasNext();) {
+        const auto p = m.next();
+        const QPointF a(p.captured(1).toDouble(), p.captured(2).toDouble());
+        const QPointF b(p.captured(3).toDouble(), p.captured(4).toDouble());
+        r.append({p.captured(5).replace(u"&amp;"_s, u"&"_s), QRectF(a, b)});
+    }
+    return r;
+}
+
+// One page rendered at 72 dots per inch: a pixel a point.
+QImage imagenPdf72(const QString &archivo, int pagina, const QString &carpeta)
+{
+    const QString base = carpeta + u"/pagina72"_s;
+    ejecutar(u"pdftoppm"_s, {u"-r"_s, u"72"_s, u"-f"_s, QString::number(pagina), u"-l"_s, QString::number(pagina),
+                             u"-singlefile"_s, u"-png"_s, archivo, base});
+    QImage imagen(base + u".png"_s);
+    QFile::remove(base + u".png"_s);
+    return imagen;
+}
+
+// The words of a page printed on yellow: a third of their box or more is yellow.
+QStringList palabrasAmarillas(const QString &archivo, int pagina, const QString &carpeta)
+{
+    const QImage imagen = imagenPdf72(archivo, pagina, carpeta);
+    QStringList r;
+    for (const PalabraPdf &p : palabrasPdf(archivo, pagina)) {
+        const QRect caja = p.caja.toAlignedRect().intersected(imagen.rect());
+        int amarillo = 0;
+        for (int y = caja.top(); y <= caja.bottom(); ++y)
+            for (int x = caja.left(); x <= caja.right(); ++x) {
+                const QColor c = imagen.pixelColor(x, y);
+                amarillo += c.red() > 200 && c.green() > 200 && c.blue() < 80;
+            }
+        if (caja.width() * caja.height() > 0 && amarillo * 3 >= caja.width() * caja.height())
+            r << p.texto;
+    }
+    return r;
+}
+
 } // namespace
 
 class TstImprimir : public QObject
@@ -146,6 +256,11 @@ private slots:
     void pdf_pagesNumberedNofM();
     void pdf_highlightPrintsOnYellow();
     void pdf_emptyJobWritesNothing();
+    void documento_marksExactlyTheHits_data();
+    void documento_marksExactlyTheHits();
+    void pdf_yellowWordsAreTheHits();
+    void pdf_pageRangePrintsThosePagesOnly();
+    void pdf_headRuleTextAndFootInTheirPlaces();
     // The window
     void ctrlP_printsEntryOrTheSelectionSeen_data();
     void ctrlP_printsEntryOrTheSelectionSeen();
@@ -157,6 +272,12 @@ private slots:
     void escape_leavesEverythingAsItWas();
     void preview_showsThePagesPrinted();
     void textViewMenu_offersPrintingAfterItsSevenEntries();
+    void ctrlP_selectionMidEntry_printsItWithItsPartOfTheHits_data();
+    void ctrlP_selectionMidEntry_printsItWithItsPartOfTheHits();
+    void ctrlP_afterLeavingASearchResult_printsNoOldHits();
+    void treeMenu_byMouseOnAnotherNode_printsThatNode();
+    void printDialog_marginsOfTwoCentimetres();
+    void printDialog_pageRangeFromTheDialog();
 
 private:
     template <typename W = QWidget>
@@ -483,6 +604,142 @@ void TstImprimir::pdf_emptyJobWritesNothing()
     QCOMPARE(Pie_Pagina(3, 7), u"página 3 de 7"_s);
 }
 
+
+// The marks, character by character
+
+void TstImprimir::documento_marksExactlyTheHits_data()
+{
+    // Article 157 is entry 158: "Asamblea" 17..24, "mayoría" 40..46, "Municipios" 89..98, 205
+    // characters. Article 8 is entry 9: "bandera" 15..21, "patria." 172..178, its line feed 179,
+    // "La ley" 180..185, "usos." 232..236, 237 characters.
+    QTest::addColumn<Trabajo_Impresion>("trabajo");
+    QTest::addColumn<QList<QList<Tramo>>>("marcas");
+    QTest::newRow("no hits") << Trabajo_Entrada(158) << QList<QList<Tramo>>{{}};
+    QTest::newRow("two hits") << Trabajo_Entrada(158, {{17, 8}, {89, 10}}) << QList<QList<Tramo>>{{{17, 8}, {89, 10}}};
+    QTest::newRow("a hit of one character") << Trabajo_Entrada(158, {{100, 1}}) << QList<QList<Tramo>>{{{100, 1}}};
+    QTest::newRow("one character at each end")
+        << Trabajo_Entrada(158, {{0, 1}, {204, 1}}) << QList<QList<Tramo>>{{{0, 1}, {204, 1}}};
+    QTest::newRow("hits at the start and at the end of the entry")
+        << Trabajo_Entrada(9, {{0, 11}, {232, 5}}) << QList<QList<Tramo>>{{{0, 11}, {232, 5}}};
+    QTest::newRow("hits on both sides of a line break")
+        << Trabajo_Entrada(9, {{172, 7}, {180, 6}}) << QList<QList<Tramo>>{{{172, 7}, {180, 6}}};
+    QTest::newRow("a hit past the end is cut to it")
+        << Trabajo_Entrada(9, {{232, 50}}) << QList<QList<Tramo>>{{{232, 5}}};
+    QTest::newRow("a selection that starts after a hit and ends on one")
+        << Trabajo_Seleccion(158, 26, 63, {{17, 8}, {40, 7}, {89, 10}}) << QList<QList<Tramo>>{{{40, 7}}};
+    QTest::newRow("a selection that starts and ends inside hits")
+        << Trabajo_Seleccion(158, 20, 24, {{17, 8}, {40, 7}}) << QList<QList<Tramo>>{{{20, 5}, {40, 4}}};
+    QTest::newRow("a selection across the line break")
+        << Trabajo_Seleccion(9, 160, 30, {{15, 7}, {172, 7}, {180, 6}, {232, 5}})
+        << QList<QList<Tramo>>{{{172, 7}, {180, 6}}};
+    QTest::newRow("a selection after the line break")
+        << Trabajo_Seleccion(9, 181, 56, {{172, 7}, {180, 6}, {232, 5}})
+        << QList<QList<Tramo>>{{{181, 5}, {232, 5}}};
+    QTest::newRow("search results: each entry its own hits")
+        << Trabajo_Resultados({{9, {{15, 7}}}, {158, {{17, 8}, {204, 1}}}}, u"x"_s)
+        << QList<QList<Tramo>>{{{15, 7}}, {{17, 8}, {204, 1}}};
+    QTest::newRow("a division: no hits") << Trabajo_Division(RegistroCapituloII)
+                                          << QList<QList<Tramo>>{{}, {}, {}};
+}
+
+void TstImprimir::documento_marksExactlyTheHits()
+{
+    QFETCH(Trabajo_Impresion, trabajo);
+    QFETCH(QList<QList<Tramo>>, marcas);
+    QCOMPARE(marcasImpresas(trabajo), marcas);
+}
+
+void TstImprimir::pdf_yellowWordsAreTheHits()
+{
+    // On the page as printed: the words on yellow are the hits' words, or the part of a hit the
+    // selection (20..96) keeps.
+    const QString pdf = archivo(u"palabras.pdf"_s);
+    const Trabajo_Impresion trabajo = Trabajo_Seleccion(158, 20, 77, {{17, 8}, {40, 7}, {89, 10}});
+    QCOMPARE(Imprimir_Trabajo(trabajo, *escritorPdf(pdf, trabajo.cita)), 1);
+    QCOMPARE(palabrasAmarillas(pdf, 1, carpeta->path()).join(u' '), u"mblea mayoría Municipi"_s);
+    const Trabajo_Impresion entera = Trabajo_Entrada(9, {{172, 7}, {180, 6}});
+    QCOMPARE(Imprimir_Trabajo(entera, *escritorPdf(pdf, entera.cita)), 1);
+    QCOMPARE(palabrasAmarillas(pdf, 1, carpeta->path()), (QStringList{u"patria."_s, u"La"_s, u"ley"_s}));
+}
+
+// Pages, margins and page ranges
+
+void TstImprimir::pdf_pageRangePrintsThosePagesOnly()
+{
+    const Trabajo_Impresion trabajo = Trabajo_Division(6); // title III: many pages
+    const QString todo = archivo(u"todo.pdf"_s);
+    const int paginas = Imprimir_Trabajo(trabajo, *escritorPdf(todo, trabajo.cita));
+    QVERIFY(paginas > 5);
+    const QString parte = archivo(u"parte.pdf"_s);
+    {
+        const auto escritor = escritorPdf(parte, trabajo.cita);
+        QPageRanges rangos;
+        rangos.addRange(2, 3);
+        escritor->setPageRanges(rangos);
+        QCOMPARE(Imprimir_Trabajo(trabajo, *escritor), paginas);
+    }
+    QCOMPARE(paginasPdf(parte), 2);
+    QCOMPARE(textoPdf(parte, 1), textoPdf(todo, 2));
+    QCOMPARE(textoPdf(parte, 2), textoPdf(todo, 3));
+    QVERIFY(plano(textoPdf(parte, 1)).endsWith(u"página 2 de %1"_s.arg(paginas)));
+    QVERIFY(plano(textoPdf(parte, 2)).endsWith(u"página 3 de %1"_s.arg(paginas)));
+}
+
+void TstImprimir::pdf_headRuleTextAndFootInTheirPlaces()
+{
+    // Article 157 on A4 with margins of 20 mm (56.7 points): from the top, the citation, its
+    // rule, the text, and the foot at the bottom, all within the margins.
+    const QString pdf = archivo(u"pagina.pdf"_s);
+    const Trabajo_Impresion trabajo = Trabajo_Entrada(158);
+    QCOMPARE(Imprimir_Trabajo(trabajo, *escritorPdf(pdf, trabajo.cita)), 1);
+    const QImage imagen = imagenPdf72(pdf, 1, carpeta->path());
+    QCOMPARE(imagen.size(), QSize(595, 842));
+    const QList<PalabraPdf> palabras = palabrasPdf(pdf, 1);
+    QVERIFY(palabras.size() > 40);
+    // The rule: the one row dark across the text's whole width.
+    QList<int> rayas;
+    for (int y = 0; y < imagen.height(); ++y) {
+        int oscuros = 0;
+        for (int x = 57; x < 538; ++x)
+            oscuros += qGray(imagen.pixel(x, y)) < 160;
+        if (oscuros > 470)
+            rayas << y;
+    }
+    QVERIFY2(!rayas.isEmpty() && rayas.last() - rayas.first() <= 1, qPrintable(QString::number(rayas.size())));
+    const qreal raya = rayas.first();
+    // The first box of that word from that height down.
+    const auto caja = [&palabras](const QString &texto, qreal desde = 0) {
+        for (const PalabraPdf &p : palabras)
+            if (p.texto == texto && p.caja.top() >= desde)
+                return p.caja;
+        return QRectF();
+    };
+    const QRectF obra = caja(u"Constitución"_s); // the citation's first word
+    const QRectF pagina = caja(u"página"_s);
+    QVERIFY(obra.isValid() && pagina.isValid());
+    // The head at the top margin, above the rule; every other word between the rule and the foot.
+    QVERIFY2(qAbs(obra.left() - 56.7) < 1.5 && obra.top() >= 56.7 - 1 && obra.top() < 56.7 + 6,
+             qPrintable(u"%1 %2"_s.arg(obra.left()).arg(obra.top())));
+    QVERIFY(obra.bottom() < raya);
+    QVERIFY2(pagina.bottom() <= 842 - 56.7 + 1 && pagina.bottom() > 842 - 56.7 - 8, qPrintable(QString::number(pagina.bottom())));
+    qreal primera = 842, ultima = 0;
+    for (const PalabraPdf &p : palabras) {
+        QVERIFY2(p.caja.left() >= 56.7 - 1 && p.caja.right() <= 595 - 56.7 + 1, qPrintable(p.texto));
+        if (p.caja.top() > raya && p.caja.bottom() < pagina.top()) {
+            primera = qMin(primera, p.caja.top());
+            ultima = qMax(ultima, p.caja.bottom());
+        } else {
+            // The citation's words above the rule, the foot's three words below the text.
+            QVERIFY2(p.caja.bottom() < raya || p.caja.top() >= pagina.top() - 1, qPrintable(p.texto));
+        }
+    }
+    QVERIFY(primera > raya + 2);
+    QVERIFY(ultima < pagina.top() - 2);
+    // The first text line is the caption; the last ends the article.
+    QCOMPARE(caja(u"157"_s, raya).top(), primera);
+    QVERIFY(caja(u"descentralización."_s).bottom() <= ultima);
+}
+
 // The window
 
 void TstImprimir::ctrlP_printsEntryOrTheSelectionSeen_data()
@@ -569,23 +826,30 @@ void TstImprimir::treeMenu_printsTheNodeDivision()
 
 void TstImprimir::searchWindow_printsEveryResult_data()
 {
-    QTest::addColumn<bool>("boton");
-    QTest::newRow("Ctrl+P in the search window") << false;
-    QTest::newRow("its button, Tab and Space") << true;
+    QTest::addColumn<int>("como"); // 0 Ctrl+P, 1 its button from the keyboard, 2 clicked
+    QTest::newRow("Ctrl+P in the search window") << 0;
+    QTest::newRow("its button, Tab and Space") << 1;
+    QTest::newRow("its button, clicked") << 2;
 }
 
 void TstImprimir::searchWindow_printsEveryResult()
 {
-    QFETCH(bool, boton);
+    QFETCH(int, como);
     QVERIFY(abrirVentana());
     VentanaBuscar *const b = buscar(u"derechos humanos"_s);
     QVERIFY(b);
     QCOMPARE(b->findChild<QLabel *>(u"Cuenta_Buscar"_s)->text(), u"38 coincidencias en 24 entradas"_s);
     const QString pdf = archivo(u"busqueda.pdf"_s);
-    if (boton) {
+    if (como == 1) {
         tecla(QKeyCombination(Qt::Key_Tab));
         QCOMPARE(foco()->objectName(), u"Boton_Imprimir_Resultados"_s);
         QVERIFY(imprimirCon(QKeyCombination(Qt::Key_Space), pdf));
+    } else if (como == 2) {
+        auto *const boton = b->findChild<QPushButton *>(u"Boton_Imprimir_Resultados"_s);
+        QVERIFY(boton && boton->isVisible());
+        alAbrirse([this, pdf](QDialog *d) { aceptarCon(d, pdf); });
+        QTest::mouseClick(boton, Qt::LeftButton);
+        QVERIFY(servido);
     } else {
         QVERIFY(imprimirCon(Qt::CTRL | Qt::Key_P, pdf));
     }
@@ -596,8 +860,16 @@ void TstImprimir::searchWindow_printsEveryResult()
     QCOMPARE(impresos.first(), u"Preámbulo"_s);
     QCOMPARE(impresos.at(1), u"Artículo 2"_s);
     QCOMPARE(impresos.last(), u"Artículo 350"_s);
-    // Every hit bold on yellow: the first page shows yellow.
-    QVERIFY(amarillos(imagenPdf(pdf, 1, carpeta->path())) > 20);
+    // Every hit bold on yellow, and nothing else: the preamble's one hit, then article 2's.
+    QCOMPARE(palabrasAmarillas(pdf, 1, carpeta->path()).mid(0, 4),
+             (QStringList{u"derechos"_s, u"humanos,"_s, u"derechos"_s, u"humanos,"_s}));
+    for (int p = 1; p <= paginasPdf(pdf); ++p) {
+        const QStringList amarillas = palabrasAmarillas(pdf, p, carpeta->path());
+        for (int i = 0; i < amarillas.size(); ++i) {
+            const QString esperada = i % 2 == 0 ? u"derechos"_s : u"humanos"_s;
+            QVERIFY2(amarillas[i].startsWith(esperada, Qt::CaseInsensitive), qPrintable(amarillas.join(u' ')));
+        }
+    }
     QTRY_COMPARE(QApplication::activeWindow(), b);
 }
 
@@ -683,6 +955,157 @@ void TstImprimir::textViewMenu_offersPrintingAfterItsSevenEntries()
     QTest::keyClick(menu, Qt::Key_Return);
     QVERIFY(QTest::qWaitFor([this] { return servido; }));
     QCOMPARE(campoPdf(pdf, u"Title"_s), Obra + u", Artículo 157"_s);
+}
+
+void TstImprimir::ctrlP_selectionMidEntry_printsItWithItsPartOfTheHits_data()
+{
+    // Article 8 found by "bandera" (15..21), then a selection made with the keys: Right from
+    // the start, then Shift+Right.
+    QTest::addColumn<int>("desde");
+    QTest::addColumn<int>("caracteres");
+    QTest::addColumn<QString>("impreso"); // the printed text between the headings and the foot
+    QTest::addColumn<QStringList>("amarillas");
+    QTest::newRow("cutting the hit") << 18 << 22 << u"dera nacional con los"_s << QStringList{u"dera"_s};
+    QTest::newRow("after the hit, across the line break, ending mid-word")
+        << 44 << 146
+        << u"res amarillo, azul y rojo; el himno nacional Gloria al bravo pueblo y el escudo de armas de la "
+           "República son los símbolos de la patria. La ley reg"_s
+        << QStringList{};
+}
+
+void TstImprimir::ctrlP_selectionMidEntry_printsItWithItsPartOfTheHits()
+{
+    QFETCH(int, desde);
+    QFETCH(int, caracteres);
+    QFETCH(QString, impreso);
+    QFETCH(QStringList, amarillas);
+    QVERIFY(abrirVentana());
+    QVERIFY(buscar(u"bandera"_s));
+    QTest::keyClick(foco(), Qt::Key_Return); // the first result: article 8
+    QCOMPARE(UnitM01::Articulo_Actual, 9);
+    ventana->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), ventana.get());
+    memo()->setFocus(Qt::TabFocusReason);
+    tecla(Qt::CTRL | Qt::Key_Home);
+    for (int i = 0; i < desde; ++i)
+        tecla(QKeyCombination(Qt::Key_Right));
+    for (int i = 0; i < caracteres; ++i)
+        tecla(Qt::SHIFT | Qt::Key_Right);
+    const QString pdf = archivo(u"seleccion.pdf"_s);
+    QVERIFY(imprimirCon(Qt::CTRL | Qt::Key_P, pdf));
+    QCOMPARE(plano(textoPdf(pdf)), Obra + u", Artículo 8 Artículo 8 TÍTULO I PRINCIPIOS FUNDAMENTALES "_s + impreso
+                                       + u" página 1 de 1"_s);
+    QCOMPARE(palabrasAmarillas(pdf, 1, carpeta->path()), amarillas);
+}
+
+void TstImprimir::ctrlP_afterLeavingASearchResult_printsNoOldHits()
+{
+    QVERIFY(abrirVentana());
+    QVERIFY(buscar(u"bandera"_s));
+    QTest::keyClick(foco(), Qt::Key_Return); // article 8, "bandera" marked
+    ventana->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), ventana.get());
+    memo()->setFocus(Qt::TabFocusReason);
+    tecla(Qt::CTRL | Qt::Key_Home); // no selection: the whole entry
+    const QString conMarca = archivo(u"resultado.pdf"_s);
+    QVERIFY(imprimirCon(Qt::CTRL | Qt::Key_P, conMarca));
+    QCOMPARE(palabrasAmarillas(conMarca, 1, carpeta->path()), QStringList{u"bandera"_s});
+    // The next entry, then back: neither shows nor prints the old hits.
+    tecla(Qt::ALT | Qt::Key_PageDown);
+    QCOMPARE(UnitM01::Articulo_Actual, 10);
+    const QString siguiente = archivo(u"siguiente.pdf"_s);
+    QVERIFY(imprimirCon(Qt::CTRL | Qt::Key_P, siguiente));
+    QCOMPARE(campoPdf(siguiente, u"Title"_s), Obra + u", Artículo 9"_s);
+    QCOMPARE(amarillos(imagenPdf(siguiente, 1, carpeta->path())), 0);
+    tecla(Qt::ALT | Qt::Key_Left);
+    QCOMPARE(UnitM01::Articulo_Actual, 9);
+    const QString vuelta = archivo(u"vuelta.pdf"_s);
+    QVERIFY(imprimirCon(Qt::CTRL | Qt::Key_P, vuelta));
+    QCOMPARE(campoPdf(vuelta, u"Title"_s), Obra + u", Artículo 8"_s);
+    QCOMPARE(amarillos(imagenPdf(vuelta, 1, carpeta->path())), 0);
+}
+
+void TstImprimir::treeMenu_byMouseOnAnotherNode_printsThatNode()
+{
+    QVERIFY(abrirVentana());
+    COMPROBAR(enfocarNodo(u"Capítulo II De la Competencia del Poder Público Nacional"_s));
+    const QList<QTreeWidgetItem *> otros =
+        arbol()->findItems(u"TÍTULO II DEL ESPACIO GEOGRÁFICO Y LA DIVISIÓN POLÍTICA"_s, Qt::MatchExactly);
+    QCOMPARE(otros.size(), 1);
+    QTreeWidgetItem *const otro = otros.first();
+    arbol()->scrollToItem(otro);
+    QVERIFY(arbol()->currentItem() != otro);
+    // A right click through the window, as the window system delivers it.
+    const QPoint enNodo = arbol()->visualItemRect(otro).center();
+    QWindow *const ventanaNativa = ventana->windowHandle();
+    const QPoint enVentana = arbol()->viewport()->mapTo(ventana.get(), enNodo);
+    QTest::mouseClick(ventanaNativa, Qt::RightButton, {}, enVentana);
+    QMenu *menu = nullptr;
+    QVERIFY(QTest::qWaitFor([&menu] { return (menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())); }));
+    QCOMPARE(menu->objectName(), u"Menu_Indice"_s);
+    const QString pdf = archivo(u"raton.pdf"_s);
+    alAbrirse([this, pdf](QDialog *d) { aceptarCon(d, pdf); });
+    QAction *const imprimir = menu->actions().value(0);
+    QCOMPARE(imprimir->text(), u"Imprimir la división…"_s);
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(imprimir).center());
+    QVERIFY(QTest::qWaitFor([this] { return servido; }));
+    QCOMPARE(campoPdf(pdf, u"Title"_s), Obra + u", TÍTULO II DEL ESPACIO GEOGRÁFICO Y LA DIVISIÓN POLÍTICA"_s);
+    const QStringList impresos = rotulos(textoPdf(pdf));
+    QVERIFY2(!impresos.isEmpty() && impresos.first() == u"Artículo 10"_s, qPrintable(impresos.join(u", "_s)));
+    QVERIFY(!impresos.contains(u"Artículo 157"_s));
+}
+
+void TstImprimir::printDialog_marginsOfTwoCentimetres()
+{
+    // Printed through the real print dialog: the text keeps 20 mm (56.7 points) from every edge
+    // of the A4 page, and the head starts at the top margin.
+    QVERIFY(abrirVentana());
+    ventana->elegirArticulo(157);
+    const QString pdf = archivo(u"margenes.pdf"_s);
+    QVERIFY(imprimirCon(Qt::CTRL | Qt::Key_P, pdf));
+    const QString tamano = campoPdf(pdf, u"Page size"_s);
+    QVERIFY2(tamano.startsWith(u"595"_s) && tamano.contains(u"A4"_s), qPrintable(tamano));
+    const QList<PalabraPdf> palabras = palabrasPdf(pdf, 1);
+    QVERIFY(palabras.size() > 40);
+    qreal izquierda = 1000, arriba = 1000, derecha = 0, abajo = 0;
+    for (const PalabraPdf &p : palabras) {
+        izquierda = qMin(izquierda, p.caja.left());
+        arriba = qMin(arriba, p.caja.top());
+        derecha = qMax(derecha, p.caja.right());
+        abajo = qMax(abajo, p.caja.bottom());
+    }
+    const qreal margen = 20 / 25.4 * 72;
+    QVERIFY2(qAbs(izquierda - margen) < 1.5, qPrintable(QString::number(izquierda)));
+    QVERIFY2(arriba >= margen - 1 && arriba < margen + 6, qPrintable(QString::number(arriba)));
+    QVERIFY2(derecha <= 595 - margen + 1 && derecha > 595 - margen - 40, qPrintable(QString::number(derecha)));
+    QVERIFY2(abajo <= 842 - margen + 1 && abajo > 842 - margen - 8, qPrintable(QString::number(abajo)));
+}
+
+void TstImprimir::printDialog_pageRangeFromTheDialog()
+{
+    // The print dialog's "Pages from 2 to 3" over title III: exactly those two pages.
+    QVERIFY(abrirVentana());
+    COMPROBAR(enfocarNodo(u"TÍTULO III DE LOS DERECHOS HUMANOS Y GARANTÍAS, Y DE LOS DEBERES"_s));
+    const QString todo = archivo(u"titulo.pdf"_s);
+    QVERIFY(imprimirCon(Qt::CTRL | Qt::Key_P, todo));
+    const int paginas = paginasPdf(todo);
+    QVERIFY(paginas > 5);
+    const QString parte = archivo(u"paginas.pdf"_s);
+    alAbrirse([this, parte](QDialog *d) {
+        auto *const rango = d->findChild<QRadioButton *>(u"printRange"_s);
+        auto *const desde = d->findChild<QSpinBox *>(u"from"_s);
+        auto *const hasta = d->findChild<QSpinBox *>(u"to"_s);
+        QVERIFY(rango && desde && hasta);
+        rango->setChecked(true);
+        desde->setValue(2);
+        hasta->setValue(3);
+        COMPROBAR(aceptarCon(d, parte));
+    });
+    tecla(Qt::CTRL | Qt::Key_P);
+    QVERIFY(servido);
+    QCOMPARE(paginasPdf(parte), 2);
+    QCOMPARE(textoPdf(parte, 1), textoPdf(todo, 2));
+    QCOMPARE(textoPdf(parte, 2), textoPdf(todo, 3));
 }
 
 PRUEBA_MAIN(TstImprimir)
