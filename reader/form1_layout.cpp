@@ -136,9 +136,10 @@ void Form1::setupBandaMenu()
         *c.giro = crear<SpinButton>(*c.panel, c.nombreGiro);
         (*c.giro)->setFixedSize(21, 21);
         (*c.giro)->setFlechas(Recursos::imagen(Recursos::FlechaArriba), Recursos::imagen(Recursos::FlechaAbajo));
-        // Arrows only: named for a screen reader after the digit they change.
-        (*c.giro)->setAccessibleName(QStringLiteral("%1 del artículo").arg(QLatin1String(c.cifra)));
+        // Arrows only: named for a screen reader after the digit they change. Told as a spin
+        // box before it is named: naming it makes its accessible interface.
         hacerSpinAccesible(*c.giro, *c.digito);
+        (*c.giro)->setAccessibleName(QStringLiteral("%1 del artículo").arg(QLatin1String(c.cifra)));
         columna->addWidget(*c.giro, 0, Qt::AlignHCenter | Qt::AlignTop);
         columna->addStretch();
         selector->addWidget(*c.panel);
