@@ -150,6 +150,8 @@ void TstPantalla::cleanupTestCase()
             }
         }
     }
+    // Whatever Qt or the program warned about is a fault, as in every test.
+    QCOMPARE(QString::fromLocal8Bit(programa.readAll()), QString());
 }
 
 QImage TstPantalla::captura()

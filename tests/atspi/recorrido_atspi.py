@@ -112,12 +112,16 @@ def correr():
 # the names read back are then current.
 pyatspi.Registry.registerEventListener(registrar, "object:state-changed:focused", "object:state-changed:showing",
                                        "object:property-change:accessible-name")
-lector = subprocess.Popen([programa], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+lector = subprocess.Popen([programa], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"),
+                          stderr=subprocess.PIPE, text=True)
 try:
     correr()
 finally:
     lector.terminate()
-    lector.wait(10)
+    _, errores = lector.communicate(timeout=10)
+# Whatever Qt or the program warned about is a fault, as in every test.
+if errores.strip():
+    fallos.append("el programa escribió en su salida de errores:\n" + errores)
 for f in fallos:
     print("FALLO " + f)
 print(f"{len(PASOS) - len(fallos)} de {len(PASOS)} pasos como se esperaba")
