@@ -94,11 +94,9 @@ void TstColocacionBuscar::colocar()
     QFETCH(QRect, esperado);
     const QRect donde = colocarVentanaBuscar(libre, principal, texto, QSize(560, 420), QSize(240, 200));
     QCOMPARE(donde, esperado);
-    // Wholly on the screen's available area, every edge inside it.
-    QVERIFY2(donde.isValid() && libre.contains(donde, false),
-             qPrintable(QStringLiteral("%1,%2 %3x%4").arg(donde.x()).arg(donde.y()).arg(donde.width()).arg(donde.height())));
-    QVERIFY(donde.left() >= libre.left() && donde.top() >= libre.top());
-    QVERIFY(donde.right() <= libre.right() && donde.bottom() <= libre.bottom());
+    // Wholly on the screen's available area, and a window at all.
+    QVERIFY(!donde.isEmpty());
+    QVERIFY(libre.contains(donde));
     // It covers none of the text column, but where no room is left at all.
     if (QTest::currentDataTag() != QByteArrayLiteral("no room anywhere: the smallest window at the left edge"))
         QVERIFY(!donde.intersects(texto));

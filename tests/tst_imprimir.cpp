@@ -696,7 +696,7 @@ void TstImprimir::pdf_headRuleTextAndFootInTheirPlaces()
     QCOMPARE(imagen.size(), QSize(595, 842));
     const QList<PalabraPdf> palabras = palabrasPdf(pdf, 1);
     QVERIFY(palabras.size() > 40);
-    // The rule: the one row dark across the text's whole width.
+    // The rule: the one row dark across the whole width between the margins (57 to 538).
     QList<int> rayas;
     for (int y = 0; y < imagen.height(); ++y) {
         int oscuros = 0;
@@ -721,7 +721,8 @@ void TstImprimir::pdf_headRuleTextAndFootInTheirPlaces()
     QVERIFY2(qAbs(obra.left() - 56.7) < 1.5 && obra.top() >= 56.7 - 1 && obra.top() < 56.7 + 6,
              qPrintable(u"%1 %2"_s.arg(obra.left()).arg(obra.top())));
     QVERIFY(obra.bottom() < raya);
-    QVERIFY2(pagina.bottom() <= 842 - 56.7 + 1 && pagina.bottom() > 842 - 56.7 - 8, qPrintable(QString::number(pagina.bottom())));
+    QVERIFY2(pagina.bottom() <= 842 - 56.7 + 1 && pagina.bottom() > 842 - 56.7 - 8,
+             qPrintable(QString::number(pagina.bottom())));
     qreal primera = 842, ultima = 0;
     for (const PalabraPdf &p : palabras) {
         QVERIFY2(p.caja.left() >= 56.7 - 1 && p.caja.right() <= 595 - 56.7 + 1, qPrintable(p.texto));

@@ -277,13 +277,15 @@ void TstLineaDeOrdenes::pantallaNoDisponible_namesTheMissingPluginsPackage_data(
         << QByteArray("linuxfb:fb=/dev/fb9") << QByteArray() << QByteArray() << QByteArray()
         << QStringLiteral("qt.qpa.fb: Failed to open framebuffer /dev/fb9 (No such file or directory)\n") + fallo
         << QStringLiteral("constitucion: no se pudo abrir la pantalla «linuxfb».");
-    QTest::newRow("vnc that cannot listen") << QByteArray("vnc") << QByteArray() << QByteArray() << QByteArray()
-                                            << fallo << QStringLiteral("constitucion: no se pudo abrir la pantalla «vnc».");
-    QTest::newRow("offscreen that fails") << QByteArray("offscreen") << QByteArray() << QByteArray() << QByteArray()
-                                          << fallo
-                                          << QStringLiteral("constitucion: no se pudo abrir la pantalla «offscreen».");
-    QTest::newRow("minimal that fails") << QByteArray("minimal") << QByteArray() << QByteArray() << QByteArray()
-                                        << fallo << QStringLiteral("constitucion: no se pudo abrir la pantalla «minimal».");
+    const auto noSeAbrio = [](const char *plataforma) {
+        return QStringLiteral("constitucion: no se pudo abrir la pantalla «%1».").arg(QLatin1String(plataforma));
+    };
+    QTest::newRow("vnc that cannot listen")
+        << QByteArray("vnc") << QByteArray() << QByteArray() << QByteArray() << fallo << noSeAbrio("vnc");
+    QTest::newRow("offscreen that fails")
+        << QByteArray("offscreen") << QByteArray() << QByteArray() << QByteArray() << fallo << noSeAbrio("offscreen");
+    QTest::newRow("minimal that fails")
+        << QByteArray("minimal") << QByteArray() << QByteArray() << QByteArray() << fallo << noSeAbrio("minimal");
     QTest::newRow("a name no plugin has: the installed ones")
         << QByteArray("nonsense") << QByteArray() << QByteArray(":0") << QByteArray()
         << QStringLiteral("Could not find the Qt platform plugin \"nonsense\" in \"\"\n") + fallo + disponibles
