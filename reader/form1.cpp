@@ -5,6 +5,7 @@
 #include "aviso_lector.h"
 #include "crear.h"
 #include "divisiones.h"
+#include "entradas_descritas.h"
 #include "enmiendas.h"
 #include "entradas.h"
 #include "estado_lector.h"
@@ -87,6 +88,7 @@ void Form1::paintEvent(QPaintEvent *event)
 
 void Form1::completarArranque()
 {
+    instalarEntradasDescritas();
     construirPaginas();
     dialogoAcerca();
     llenarEstadisticasPendientes();
