@@ -86,9 +86,9 @@ int Mantener_Con_Siguiente(QTextDocument &documento)
         salto.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         salto.setTopMargin(0); // at the top of its page, as a caption that falls there
         QTextCursor(bloque).mergeBlockFormat(salto);
-        // Qt lays out again from the changed block only, leaving the blocks after it where they
-        // were: the whole document is laid out anew instead.
-        documento.markContentsDirty(0, documento.characterCount());
+        // Qt lays out again the changed block only, leaving the blocks after it on the pages they
+        // were on: they are laid out anew too.
+        documento.markContentsDirty(bloque.position(), documento.characterCount() - bloque.position());
         ++movidos;
     }
     return movidos;
