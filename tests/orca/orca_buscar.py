@@ -115,16 +115,39 @@ CHARLA = re.compile(r"\b(un)?selected\b")
 
 
 def recorrido():
-    paso("Ctrl+F, «derechos humanos»", lambda: teclas("ctrl+f", "texto:derechos humanos"),
-         ["38 coincidencias en 24 entradas"],
-         [re.compile(r"dialog.*coincidencias")])
-    paso("Abajo (la primera fila)", lambda: teclas("Down"), [re.compile(r"^Preámbulo.*2 coincidencias")])
-    paso("Abajo, Abajo, Intro (el Artículo 2)", lambda: teclas("Down", "Down", "Return"),
-         [re.compile(r"^notification Artículo 2\b")], [CHARLA])
+    # The lists: the keyboard from «Ir directo al artículo» to the index tree, then the pages.
+    paso("Tab ocho veces (el árbol), Ctrl+Tab a «Referencias», «estadal»",
+         lambda: teclas(*["Tab"] * 8, "ctrl+Tab", "texto:estadal"), ["Palabra que busca en las referencias text."])
+    paso("Tab (la lista de palabras)", lambda: teclas("Tab"), [re.compile(r"^List with \d+ items")])
+    paso("Abajo (la primera palabra)", lambda: teclas("Down"), ["Estadal."])
+    paso("Ctrl+Tab a «Estdísticas» (la primera fila)", lambda: teclas("ctrl+Tab"),
+         ["Abandono.", "1 artículo.", "1 vez."], [re.compile(r"^0")])
+    paso("Abajo (la segunda fila)", lambda: teclas("Down"), ["Abierta.", "1 artículo.", "1 vez."])
+    # Searching and F3.
+    paso("Ctrl+F", lambda: teclas("ctrl+f"), ["Texto a buscar text."])
+    paso("«derechos humanos»", lambda: teclas("texto:derechos humanos"),
+         [re.compile(r"^notification 38 coincidencias en 24 entradas\.?$")], [re.compile(r"dialog")])
+    paso("Abajo (la primera fila)", lambda: teclas("Down"), ["Preámbulo.", "1 coincidencia."])
+    paso("Abajo, Intro (el Artículo 2)", lambda: teclas("Down", "Return"),
+         [re.compile(r"^notification Artículo 2, I PRINCIPIOS FUNDAMENTALES\. coincidencia 1 de 1 en el Artículo 2: …")],
+         [CHARLA])
     paso("F3 (el Artículo 19, dos coincidencias)", lambda: teclas("F3"),
-         [re.compile(r"^notification Artículo 19, .*coincidencia 1 de 2 en el Artículo 19: …")], [CHARLA])
+         [re.compile(r"^notification Artículo 19, .*\. coincidencia 1 de 2 en el Artículo 19: …")], [CHARLA])
     paso("F3 (la segunda del Artículo 19)", lambda: teclas("F3"),
          [re.compile(r"^notification coincidencia 2 de 2 en el Artículo 19: …")], [CHARLA])
+    paso("F3 (el Artículo 22, más corto)", lambda: teclas("F3"),
+         [re.compile(r"^notification Artículo 22\. coincidencia 1 de 1 en el Artículo 22: …")], [CHARLA])
+    paso("Escape, F3 (la ventana oculta)", lambda: teclas("Escape", "F3"),
+         [re.compile(r"^notification Artículo 23\. coincidencia 1 de 1 en el Artículo 23: …")],
+         [CHARLA, re.compile(r"Buscar en la Constitución|Resultados de la búsqueda|table with 24 rows|Artículo 27")])
+    paso("Ctrl+F", lambda: teclas("ctrl+f"), ["Texto a buscar text."])
+    paso("«zzz»", lambda: teclas("texto:zzz"), ["notification Sin coincidencias."], [re.compile(r"dialog")])
+    # Moving with the keyboard in the text.
+    paso("Escape (la tabla de estadísticas), Tab (el texto)", lambda: teclas("Escape", "Tab"),
+         [re.compile(r"^Artículo 23, .*read only text")])
+    paso("Alt+AvPág", lambda: teclas("alt+Next"), [re.compile(r"^notification Artículo 24")])
+    paso("Abajo (la segunda línea)", lambda: teclas("Down"), [re.compile(r".")])
+    paso("La tecla de menú, Escape", lambda: teclas("Menu", "Escape"), [re.compile(r".")])
 
 
 try:
