@@ -95,9 +95,14 @@ def principal():
     if shutil.which("openbox"):
         lanzar(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.makedirs(os.path.join(temporal, "prefs"))
-    lanzar(["/usr/bin/python3", os.path.join(aqui, "orca_al_dia.py"), lanzador, "-u", os.path.join(temporal, "prefs"),
-            "--debug-file", registro], env=dict(os.environ, HOME=temporal), stdout=subprocess.DEVNULL,
-           stderr=subprocess.DEVNULL)
+    orca = ["/usr/bin/python3", os.path.join(aqui, "orca_al_dia.py"), lanzador, "-u", os.path.join(temporal, "prefs"),
+            "--debug-file", registro]
+    # Orca will not start while another Orca of the same user runs (another test, another
+    # session on the machine): in a process namespace of its own it sees none.
+    if os.geteuid() == 0 and subprocess.run(["unshare", "--pid", "--fork", "--mount-proc", "true"],
+                                            capture_output=True).returncode == 0:
+        orca = ["unshare", "--pid", "--fork", "--mount-proc"] + orca
+    lanzar(orca, env=dict(os.environ, HOME=temporal), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     if not esperar(lambda: "Screen reader on." in frases(), 60):
         fallos.append("Orca no arrancó")
         return
@@ -147,7 +152,6 @@ def recorrido():
          [re.compile(r"^Artículo 23, .*read only text")])
     paso("Alt+AvPág", lambda: teclas("alt+Next"), [re.compile(r"^notification Artículo 24")])
     paso("Abajo (la segunda línea)", lambda: teclas("Down"), [re.compile(r".")])
-    paso("La tecla de menú, Escape", lambda: teclas("Menu", "Escape"), [re.compile(r".")])
 
 
 try:
@@ -169,9 +173,13 @@ finally:
         shutil.copy(registro, "/tmp/orca_buscar.log") if os.path.exists(registro) else None
     shutil.rmtree(temporal, ignore_errors=True)
 
-if salida_errores.strip():
-    print("La salida de errores del lector:")
-    print(salida_errores)
+# The program writes nothing to stderr. Qt's bridge reports Orca's late answers to the keys it
+# forwards (Orca sees every key first) when the machine is loaded: those are Orca's pace, not
+# the program's.
+ajenas = re.compile(r"^QSpiApplication::(keyEventError|notifyKeyboardListenerCallback)")
+sobrantes = [l for l in salida_errores.splitlines() if l.strip() and not ajenas.match(l)]
+if sobrantes:
+    fallos.append("la salida de errores del lector no está vacía:\n    " + "\n    ".join(sobrantes))
 for f in fallos:
     print("FALLO " + f)
 print(f"{len(fallos)} fallos")
