@@ -4,13 +4,13 @@
 #include "aviso_lector.h"
 #include "cita.h"
 #include "colocacion_buscar.h"
-#include "contar.h"
 #include "crear.h"
 #include "delegadoresaltado.h"
 #include "entradas.h"
 #include "fila_actual.h"
 #include "modelo_resultados.h"
 #include "richtextview.h"
+#include "rotulos_busqueda.h"
 
 #include <QAccessible>
 #include <QHBoxLayout>
@@ -90,7 +90,7 @@ VentanaBuscar::VentanaBuscar(QWidget *parent)
     columna->addWidget(Vista_Previa);
     resize(560, 420);
     setMinimumSize(240, 200);
-    Cuenta_Buscar->setText(textoCuenta(0, 0, {}));
+    Cuenta_Buscar->setText(Texto_Cuenta(0, 0, {}));
 
     connect(Texto_Buscar, &QLineEdit::textChanged, this, &VentanaBuscar::Texto_BuscarChange);
     connect(Lista_Resultados, &QAbstractItemView::clicked, this, &VentanaBuscar::Lista_ResultadosClick);
@@ -105,23 +105,12 @@ const QList<Resultado_Busqueda> &VentanaBuscar::resultados() const
     return Modelo_Resultados->resultados();
 }
 
-QString VentanaBuscar::textoCuenta(int coincidencias, int entradas, QStringView consulta)
-{
-    if (consulta.isEmpty())
-        return QStringLiteral("Escriba las palabras que busca");
-    if (palabrasConsulta(consulta).isEmpty())
-        return QStringLiteral("Sin coincidencias: escriba letras o números");
-    if (coincidencias == 0)
-        return QStringLiteral("Sin coincidencias");
-    return contar(coincidencias, "coincidencia", "coincidencias") + QStringLiteral(" en ")
-           + contar(entradas, "entrada", "entradas");
-}
 
 void VentanaBuscar::Texto_BuscarChange()
 {
     const QString consulta = Texto_Buscar->text();
     Modelo_Resultados->setResultados(Buscar_En_Textos(consulta));
-    Cuenta_Buscar->setText(textoCuenta(Modelo_Resultados->totalCoincidencias(), Modelo_Resultados->rowCount(), consulta));
+    Cuenta_Buscar->setText(Texto_Cuenta(Modelo_Resultados->totalCoincidencias(), Modelo_Resultados->rowCount(), consulta));
     Boton_Imprimir_Resultados->setEnabled(Modelo_Resultados->rowCount() > 0);
     Rotulo_Vista->clear();
     Vista_Previa->ClearText();

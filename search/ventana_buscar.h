@@ -44,10 +44,6 @@ public:
     // covers none of texto, the main window's text column (in screen coordinates).
     void mostrar(const QRect &texto);
 
-    // The count line: "N coincidencias en M entradas", "Sin coincidencias", and what to type
-    // for an empty box or one without letters or digits.
-    static QString textoCuenta(int coincidencias, int entradas, QStringView consulta);
-
 signals:
     void resultadoElegido(int fila);
     void resultadosCambiados();

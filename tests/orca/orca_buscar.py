@@ -134,7 +134,8 @@ def recorrido():
          [re.compile(r"^notification 38 coincidencias en 24 entradas\.?$")], [re.compile(r"dialog")])
     paso("Abajo (la primera fila)", lambda: teclas("Down"), ["Preámbulo.", "1 coincidencia."])
     paso("Abajo, Intro (el Artículo 2)", lambda: teclas("Down", "Return"),
-         [re.compile(r"^notification Artículo 2, I PRINCIPIOS FUNDAMENTALES\. coincidencia 1 de 1 en el Artículo 2: …")],
+         [re.compile(r"^notification Artículo 2, I PRINCIPIOS FUNDAMENTALES\. "
+                     r"coincidencia 1 de 1 en el Artículo 2: …")],
          [CHARLA])
     paso("F3 (el Artículo 19, dos coincidencias)", lambda: teclas("F3"),
          [re.compile(r"^notification Artículo 19, .*\. coincidencia 1 de 2 en el Artículo 19: …")], [CHARLA])
