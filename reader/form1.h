@@ -163,11 +163,17 @@ private:
     void anunciarEntrada(); // ColorMemo1's accessible name after a move, and the announcement
     AvisoLector *Aviso_Lector = nullptr; // made on the first move a screen reader is there to hear
     QStringList Encabezados_Anunciados;  // the headings the last announcement named
+    // While set, a move's announcement is left here to be said with what follows it.
+    QString *Anuncio_Retenido = nullptr;
+    void anunciar(const QString &mensaje); // told to a screen reader, if one is there
     void connectHandlers();
-    // Bold on yellow over one stretch of the text, as the concordance highlight marks a word.
-    void Resaltar_Tramo(int inicio, int largo);
+    // Bold on yellow over these stretches of the text, as the concordance highlight marks a
+    // word; the caret and the selection stay as they are.
+    void Resaltar_Tramos_En_Texto(const QList<Tramo> &tramos);
+    int Caret_Tras_Mostrar = -1; // where the next display leaves the caret, -1 for its usual place
     // Shows a hit of the search window's results: its entry with every hit highlighted
-    // (unless already on screen), the hit selected and in sight.
+    // (unless already on screen), the hit marked, the caret at its start and in sight; a
+    // screen reader hears the entry if it changed, then the hit's place and its line.
     void Mostrar_Coincidencia(Posicion_Coincidencia posicion);
     void pasoConcordancia(bool adelante);
     void pasoBusqueda(bool adelante);

@@ -132,6 +132,41 @@ void RichTextView::HighlightSelection(const QColor &color)
     SetSelectionLength(0);
 }
 
+void RichTextView::MarcarTramos(const QList<QPair<int, int>> &tramos, const QColor &fondo)
+{
+    cerrarLote();
+    const int ultima = document()->characterCount() - 1;
+    QTextCharFormat formato;
+    formato.setFontWeight(QFont::Bold);
+    formato.setBackground(fondo);
+    // The text widget reports every change of the document to the accessibility layer; a
+    // change of format alone is none of a screen reader's business.
+    const QSignalBlocker sinAvisos(document());
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    for (const auto &[inicio, largo] : tramos) {
+        if (inicio < 0 || largo <= 0 || inicio + largo > ultima)
+            continue;
+        cursor.setPosition(inicio);
+        cursor.setPosition(inicio + largo, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(formato);
+    }
+    cursor.endEditBlock();
+}
+
+void RichTextView::PonerCaret(int posicion)
+{
+    cerrarLote();
+    QTextCursor cursor = textCursor();
+    const int p = qBound(0, posicion, document()->characterCount() - 1);
+    if (cursor.hasSelection() || cursor.position() != p) {
+        cursor.setPosition(p);
+        ponerCursor(cursor, true);
+    } else {
+        ensureCursorVisible();
+    }
+}
+
 void RichTextView::abrirLote()
 {
     if (!lote_.isNull())
