@@ -361,6 +361,18 @@ void Forma_Acerca::reject()
         QDialog::reject();
 }
 
+// Escape is not a close request: the dialog closes only from its button, so the key does
+// nothing, and the picture goes on assembling. The window system's close request still asks
+// FormCloseQuery, which stops the animation.
+void Forma_Acerca::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void Forma_Acerca::MyMailAddressClick()
 {
     QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + Unidad_99::Direccion_Correo));
