@@ -4,6 +4,7 @@
 #include "aviso_lector.h"
 #include "cita.h"
 #include "colocacion_buscar.h"
+#include "columnas_resultados.h"
 #include "crear.h"
 #include "delegadoresaltado.h"
 #include "entradas.h"
@@ -68,12 +69,7 @@ VentanaBuscar::VentanaBuscar(QWidget *parent)
     Lista_Resultados->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     Lista_Resultados->verticalHeader()->setDefaultSectionSize(Lista_Resultados->fontMetrics().height() + 4);
     Lista_Resultados->horizontalHeader()->setHighlightSections(false);
-    Lista_Resultados->horizontalHeader()->setStretchLastSection(true);
-    // Wide enough for the longest name.
-    Lista_Resultados->setColumnWidth(
-        ModeloResultados::ColumnaEntrada,
-        Lista_Resultados->fontMetrics().horizontalAdvance(QStringLiteral("Disposición Transitoria Decimoctava")) + 12);
-    Lista_Resultados->setColumnWidth(ModeloResultados::ColumnaCoincidencias, 45);
+    new ColumnasResultados(Lista_Resultados);
     Apariencia::colorear(Lista_Resultados, Apariencia::CieloAzul, Qt::black);
 
     Rotulo_Vista->setFont(Apariencia::fuente(8, true));
