@@ -12,6 +12,7 @@
 #include "richtextview.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -148,6 +149,17 @@ void VentanaBuscar::marcarFila(int fila)
 
 bool VentanaBuscar::eventFilter(QObject *objeto, QEvent *evento)
 {
+    // The main window moved, resized or framed since: placed again, unless the reader has moved
+    // this one. A frame the window manager adds sends no event; it is seen when this window
+    // comes up.
+    const QEvent::Type tipo = evento->type();
+    const bool cambio = ((tipo == QEvent::Move || tipo == QEvent::Resize || tipo == QEvent::WindowActivate)
+                         && columnaTexto && objeto == columnaTexto->window())
+                        || (tipo == QEvent::WindowActivate && objeto == this);
+    if (cambio && geometry().topLeft() == colocadaEn && columnaTexto->window()->frameGeometry() != marcoUsado) {
+        colocarFueraDe(columnaTexto);
+        return QDialog::eventFilter(objeto, evento);
+    }
     if (evento->type() != QEvent::KeyPress)
         return QDialog::eventFilter(objeto, evento);
     const auto *const tecla = static_cast<QKeyEvent *>(evento);
@@ -221,11 +233,13 @@ void VentanaBuscar::mostrarCoincidencia(int entrada, const QList<Tramo> &tramos,
     Vista_Previa->SetSelectionLength(0);
 }
 
-void VentanaBuscar::mostrar(const QRect &texto)
+void VentanaBuscar::mostrar(const QWidget *columna)
 {
-    if (!colocada && parentWidget()) {
-        colocada = true;
-        colocarFueraDe(parentWidget()->window(), texto);
+    if (!columnaTexto && columna) {
+        columnaTexto = columna;
+        colocarFueraDe(columna);
+        columna->window()->installEventFilter(this);
+        installEventFilter(this);
     }
     show();
     raise();
@@ -234,12 +248,16 @@ void VentanaBuscar::mostrar(const QRect &texto)
     Texto_Buscar->selectAll();
 }
 
-void VentanaBuscar::colocarFueraDe(const QWidget *principal, const QRect &texto)
+void VentanaBuscar::colocarFueraDe(const QWidget *columna)
 {
+    const QWidget *const principal = columna->window();
     const QScreen *const pantalla = principal->screen();
     if (!pantalla)
         return;
-    // Not shown yet, this window has no frame: take the main window's.
+    // Measured as laid out: a Ctrl+F right after the first frame may come before a pending layout.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const QRect texto(columna->mapToGlobal(QPoint(0, 0)), columna->size());
+    // Not shown yet, this window has no frame: its frame is taken to be the main window's.
     const QRect marcoPrincipal = principal->frameGeometry();
     const QMargins marco(principal->geometry().left() - marcoPrincipal.left(),
                          principal->geometry().top() - marcoPrincipal.top(),
@@ -248,6 +266,8 @@ void VentanaBuscar::colocarFueraDe(const QWidget *principal, const QRect &texto)
     const QSize conMarco(marco.left() + marco.right(), marco.top() + marco.bottom());
     const QRect donde = colocarVentanaBuscar(pantalla->availableGeometry(), marcoPrincipal, texto, size() + conMarco,
                                              minimumSize() + conMarco);
-    resize(donde.size() - conMarco);
-    move(donde.topLeft());
+    // Placed by its inside, which the window manager keeps when it frames a window.
+    setGeometry(donde.marginsRemoved(marco));
+    colocadaEn = geometry().topLeft();
+    marcoUsado = marcoPrincipal;
 }

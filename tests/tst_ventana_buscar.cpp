@@ -64,6 +64,7 @@ private slots:
     void init();
     void cleanup();
     void ctrlF_opensWindowBesideMainWindow();
+    void ctrlF_rightAfterFirstFrame_staysClearWhenTheMainWindowIsPlaced();
     void typing_updatesCount_data();
     void typing_updatesCount();
     void enterOnRow_showsEntryWithExactlyItsHits();
@@ -215,6 +216,41 @@ void TstVentanaBuscar::ctrlF_opensWindowBesideMainWindow()
         const QWidget *const w = ventana->findChild<QWidget *>(QLatin1String(nombre));
         QVERIFY(!b->frameGeometry().intersects(QRect(w->mapToGlobal(QPoint()), w->size())));
     }
+}
+
+// The first Ctrl+F of a run may come before the window manager has framed and placed the main
+// window: the search window then follows it, clear of the text, until the reader moves it.
+void TstVentanaBuscar::ctrlF_rightAfterFirstFrame_staysClearWhenTheMainWindowIsPlaced()
+{
+    ventana.reset();
+    ventana = std::make_unique<Form1>();
+    ventana->show();
+    ventana->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(ventana.get()));
+    const auto fueraDelTexto = [this](const VentanaBuscar *b) {
+        const QWidget *const columna = ventana->findChild<QWidget *>(u"Panel1"_s);
+        const QRect texto(columna->mapToGlobal(QPoint()), columna->size());
+        return !b->frameGeometry().intersects(texto) && b->frameGeometry().top() == ventana->frameGeometry().top()
+               && b->screen()->availableGeometry().contains(b->frameGeometry());
+    };
+    QTest::keyClick(ventana.get(), Qt::Key_F, Qt::ControlModifier);
+    VentanaBuscar *const b = buscador();
+    QVERIFY(b);
+    QVERIFY(b->isVisible());
+    QVERIFY(fueraDelTexto(b));
+
+    // Placed by the window manager: against the screen's left edge, then lower down.
+    const QRect pantalla = ventana->screen()->availableGeometry();
+    for (const QPoint lugar : {pantalla.topLeft(), pantalla.topLeft() + QPoint(40, 60)}) {
+        ventana->move(lugar);
+        QTRY_VERIFY2(fueraDelTexto(b), qPrintable(u"main window at %1,%2"_s.arg(lugar.x()).arg(lugar.y())));
+    }
+    // Once the reader has moved it, it stays where it was put.
+    const QPoint puesta = b->pos() + QPoint(0, 10);
+    b->move(puesta);
+    ventana->move(pantalla.topLeft());
+    QTest::qWait(50);
+    QCOMPARE(b->pos(), puesta);
 }
 
 void TstVentanaBuscar::typing_updatesCount_data()
