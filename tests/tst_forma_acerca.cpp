@@ -339,6 +339,18 @@ void TstFormaAcerca::secondShowing_opensNarrowAndFirstPressWidens()
     QTest::mouseClick(flecha(), Qt::LeftButton);
     QVERIFY(dialogo->isVisible());
     QCOMPARE(dialogo->frameGeometry().width(), 576);
+
+    // Every later opening is as the first, narrow and widened.
+    for (int vez = 3; vez <= 4; ++vez) {
+        QTest::mouseClick(flecha(), Qt::LeftButton);
+        QVERIFY(!dialogo->isVisible());
+        COMPROBAR(mostrar());
+        QCOMPARE(dialogo->frameGeometry().width(), 208);
+        QCOMPARE(dialogo->size(), QSize(208 - dialogo->anchoMarco(), 294));
+        QTest::mouseClick(flecha(), Qt::LeftButton);
+        QCOMPARE(dialogo->frameGeometry().width(), 576);
+        QCOMPARE(dialogo->size(), QSize(576 - dialogo->anchoMarco(), 294));
+    }
 }
 
 void TstFormaAcerca::linkLabels_openMailAndWeb()
