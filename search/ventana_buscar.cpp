@@ -19,6 +19,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QScreen>
 #include <QTableView>
 #include <QTimer>
@@ -231,6 +235,41 @@ void VentanaBuscar::mostrarCoincidencia(int entrada, const QList<Tramo> &tramos,
     Vista_Previa->SetSelectionLength(0);
     Vista_Previa->SetSelectionStart(actual.inicio);
     Vista_Previa->SetSelectionLength(0);
+    alinearVistaPrevia(actual.inicio);
+}
+
+void VentanaBuscar::alinearVistaPrevia(int posicion)
+{
+    // Bringing the hit into sight scrolls as little as it can, which may leave part of a line at
+    // the top: the view starts instead with that line, or the next one, whole, whichever keeps
+    // the hit's line in sight.
+    QScrollBar *const barra = Vista_Previa->verticalScrollBar();
+    const int valor = barra->value();
+    if (valor == 0)
+        return;
+    const QTextDocument *const documento = Vista_Previa->document();
+    const auto lineaEn = [documento](int pos) {
+        const QTextBlock bloque = documento->findBlock(pos);
+        const QTextLine linea = bloque.layout()->lineForTextPosition(pos - bloque.position());
+        const qreal arriba = documento->documentLayout()->blockBoundingRect(bloque).top() + linea.y();
+        return QRectF(0, arriba, 1, linea.height());
+    };
+    const QRectF arribaCortada = lineaEn(Vista_Previa->cursorForPosition(QPoint(0, 0)).position());
+    const QRectF linea = lineaEn(posicion);
+    const int margen = int(documento->documentMargin());
+    const int alto = Vista_Previa->viewport()->height();
+    const auto muestra = [&](int v) { return linea.top() >= v && linea.bottom() <= v + alto; };
+    const int cortada = int(arribaCortada.top());
+    const int siguiente = int(arribaCortada.bottom());
+    for (int v : {cortada, siguiente}) {
+        // The first line keeps the margin above it.
+        if (v <= margen)
+            v = 0;
+        if (muestra(v)) {
+            barra->setValue(v);
+            return;
+        }
+    }
 }
 
 void VentanaBuscar::mostrar(const QWidget *columna)

@@ -60,6 +60,8 @@ private:
     void Texto_BuscarChange();
     void Lista_ResultadosClick();
     void colocarFueraDe(const QWidget *columna);
+    // Scrolls the preview to start with a whole line, the one at posicion kept in sight.
+    void alinearVistaPrevia(int posicion);
 
     QLineEdit *const Texto_Buscar;
     QLabel *const Cuenta_Buscar;

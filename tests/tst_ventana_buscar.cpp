@@ -15,7 +15,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QAbstractTextDocumentLayout>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
@@ -23,6 +25,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <memory>
@@ -74,6 +77,7 @@ private slots:
     void enterInTextBox_showsMarkedRowOrFirst();
     void f3_stepsHitsAcrossEntriesAndWraps();
     void shiftF3_stepsBack();
+    void preview_startsWithAWholeLineAndShowsTheHit();
     void f3_inSearchWindow_stepsToo();
     void f3_withoutResults_stepsConcordanceEntries();
     void closeAndReopen_keepsTextAndResults();
@@ -402,6 +406,41 @@ void TstVentanaBuscar::f3_stepsHitsAcrossEntriesAndWraps()
     COMPROBAR(verificarEnCoincidencia(r.last(), int(r.last().tramos.size()) - 1));
     QTest::keyClick(memo(), Qt::Key_F3);
     COMPROBAR(verificarEnCoincidencia(r[0], 0));
+}
+
+// Through every hit of a word found deep in long paragraphs, the preview shows the hit's line
+// whole, and its top edge cuts no line.
+void TstVentanaBuscar::preview_startsWithAWholeLineAndShowsTheHit()
+{
+    COMPROBAR(buscar(u"ley"_s));
+    int tramos = 0;
+    for (const Resultado_Busqueda &r : buscador()->resultados())
+        tramos += int(r.tramos.size());
+    QVERIFY(tramos > 100);
+    auto *const previa = buscador()->findChild<RichTextView *>(u"Vista_Previa"_s);
+    QTest::keyClick(texto(), Qt::Key_Return);
+    COMPROBAR(activarPrincipal());
+    const QTextDocument *const documento = previa->document();
+    const auto linea = [documento](int pos) {
+        const QTextBlock bloque = documento->findBlock(pos);
+        const QTextLine l = bloque.layout()->lineForTextPosition(pos - bloque.position());
+        return QRectF(0, documento->documentLayout()->blockBoundingRect(bloque).top() + l.y(), 1, l.height());
+    };
+    int desplazadas = 0;
+    for (int paso = 0; paso < tramos; ++paso) {
+        const int v = previa->verticalScrollBar()->value();
+        const int alto = previa->viewport()->height();
+        const QRectF arriba = linea(previa->cursorForPosition(QPoint(0, 0)).position());
+        const QRectF tramo = linea(previa->extraSelections().value(0).cursor.selectionStart());
+        const QString donde = u"hit %1, scrolled to %2: top line at %3..%4, the hit's at %5..%6 of %7"_s.arg(paso)
+                                  .arg(v).arg(arriba.top()).arg(arriba.bottom()).arg(tramo.top()).arg(tramo.bottom())
+                                  .arg(alto);
+        QVERIFY2(arriba.top() >= v, qPrintable(donde));
+        QVERIFY2(tramo.top() >= v && tramo.bottom() <= v + alto, qPrintable(donde));
+        desplazadas += v > 0;
+        QTest::keyClick(memo(), Qt::Key_F3);
+    }
+    QVERIFY(desplazadas > 10);
 }
 
 void TstVentanaBuscar::shiftF3_stepsBack()
