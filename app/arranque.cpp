@@ -3,15 +3,30 @@
 #include "aplicacion.h"
 #include "form1.h"
 #include "pantalla.h"
+#include "salida_terminal.h"
 
 #include <cstdio>
 #include <thread>
+
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 namespace {
 
 void escribir(std::FILE *salida, const QString &texto)
 {
     std::fputs(texto.toLocal8Bit().constData(), salida);
+}
+
+// The terminal's width when standard output is one, 0 (no wrapping) for a pipe or a file.
+int anchoTerminal()
+{
+    if (!isatty(STDOUT_FILENO))
+        return 0;
+    winsize tamano{};
+    if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &tamano) == 0 && tamano.ws_col > 0)
+        return tamano.ws_col;
+    return 80;
 }
 
 } // namespace
@@ -32,6 +47,14 @@ std::optional<int> antesDeLaAplicacion(int argc, char **argv, Ordenes &ordenes)
     case Ordenes::Accion::Error:
         escribir(stderr, ordenes.error + QLatin1Char('\n'));
         return 2;
+    case Ordenes::Accion::Buscar: {
+        const Salida_Busqueda salida = Buscar_Para_Terminal(ordenes.consulta);
+        escribir(stdout, salida.texto);
+        return salida.encontrado ? 0 : 1;
+    }
+    case Ordenes::Accion::Texto:
+        escribir(stdout, Entrada_Para_Terminal(ordenes.articulo, anchoTerminal()));
+        return 0;
     case Ordenes::Accion::Abrir:
         break;
     }

@@ -49,7 +49,8 @@ Ordenes error(const QString &argumento)
     Ordenes o;
     o.accion = Ordenes::Accion::Error;
     o.error = QStringLiteral("constitucion: argumento no válido «%1»: se acepta un número de artículo de 0 "
-                             "a 350 (0 es el Preámbulo), --articulo N, --help o --version.")
+                             "a 350 (0 es el Preámbulo), --articulo N, --buscar CONSULTA, --texto N, "
+                             "--help o --version.")
                   .arg(argumento);
     return o;
 }
@@ -67,15 +68,27 @@ Ordenes leerOrdenes(const QStringList &argumentos)
             ayuda = true;
         } else if (a == QLatin1String("--version")) {
             version = true;
-        } else if (a == QLatin1String("--articulo") || a.startsWith(QLatin1String("--articulo="))) {
+        } else if (const QString opcion = a.section(QLatin1Char('='), 0, 0);
+                   opcion == QLatin1String("--articulo") || opcion == QLatin1String("--texto")
+                   || opcion == QLatin1String("--buscar")) {
             const bool junto = a.contains(QLatin1Char('='));
             if (!junto && i + 1 >= argumentos.size())
                 return error(a);
-            const QString valor = junto ? a.section(QLatin1Char('='), 1) : argumentos.at(++i);
+            const QString valor = junto ? a.mid(a.indexOf(QLatin1Char('=')) + 1) : argumentos.at(++i);
+            const QString escrito = junto ? a : a + QLatin1Char(' ') + valor;
+            if (opcion == QLatin1String("--buscar")) {
+                if (o.accion != Ordenes::Accion::Abrir || o.articulo >= 0)
+                    return error(escrito);
+                o.accion = Ordenes::Accion::Buscar;
+                o.consulta = valor;
+                continue;
+            }
             const int n = numeroDeArticulo(valor);
-            if (n < 0 || o.articulo >= 0)
-                return error(junto ? a : a + QLatin1Char(' ') + valor);
+            if (n < 0 || o.articulo >= 0 || o.accion != Ordenes::Accion::Abrir)
+                return error(escrito);
             o.articulo = n;
+            if (opcion == QLatin1String("--texto"))
+                o.accion = Ordenes::Accion::Texto;
         } else if (const QString qt = opcionQt(a); !qt.isEmpty()) {
             if (!esUna(qt, OpcionesQtConValor) || a.contains(QLatin1Char('=')))
                 continue;
@@ -86,7 +99,7 @@ Ordenes leerOrdenes(const QStringList &argumentos)
                 o.plataforma = valor;
         } else {
             const int n = numeroDeArticulo(a);
-            if (n < 0 || o.articulo >= 0)
+            if (n < 0 || o.articulo >= 0 || o.accion != Ordenes::Accion::Abrir)
                 return error(a);
             o.articulo = n;
         }
@@ -102,15 +115,28 @@ QString textoAyuda()
 {
     return QStringLiteral(
         "Uso: constitucion [N | --articulo N] [opciones de Qt]\n"
+        "     constitucion --buscar CONSULTA\n"
+        "     constitucion --texto N\n"
         "Lector de la Constitución de la República Bolivariana de Venezuela (1999).\n"
         "\n"
         "  N, --articulo N   abre el artículo N, de 0 a 350 (0 es el Preámbulo),\n"
         "                    como si se eligiera con el selector\n"
+        "  --buscar CONSULTA escribe en la salida estándar las entradas que responden\n"
+        "                    a la consulta, con sus coincidencias entre [ y ], y la\n"
+        "                    cuenta al final; termina con 0 si encontró algo, 1 si no\n"
+        "  --texto N         escribe el artículo N (0 es el Preámbulo) con su cita,\n"
+        "                    sus encabezados y, si fue enmendado, la nota\n"
         "  -h, --help        muestra esta ayuda y termina\n"
         "  --version         muestra la versión y termina\n"
         "\n"
+        "Ejemplos:\n"
+        "  constitucion --buscar 'derecho vivienda'\n"
+        "  constitucion --buscar '\"derechos humanos\" -tratados'\n"
+        "  constitucion --texto 82\n"
+        "\n"
         "También acepta las opciones propias de Qt, como -platform, -display o -style.\n"
-        "Necesita una pantalla gráfica (X11 o Wayland).\n");
+        "La ventana necesita una pantalla gráfica (X11 o Wayland); --buscar y --texto no.\n"
+        "Un argumento no válido termina con 2.\n");
 }
 
 QString textoVersion()

@@ -1,22 +1,11 @@
 #include "modelo_resultados.h"
 
-#include "cita.h"
 #include "delegadoresaltado.h"
 #include "enmiendas.h"
+#include "rotulos_busqueda.h"
 #include "entradas.h"
 
 #include <QPoint>
-
-namespace {
-
-// The entry's full name; an article amended since 1999 is marked.
-QString rotuloFila(int entrada)
-{
-    const QString nombre = Cita_Entrada(entrada);
-    return Entrada_Enmendada(entrada) ? nombre + QStringLiteral(" (enmendado)") : nombre;
-}
-
-} // namespace
 
 ModeloResultados::ModeloResultados(QObject *parent)
     : QAbstractTableModel(parent)
@@ -33,7 +22,7 @@ void ModeloResultados::setResultados(QList<Resultado_Busqueda> resultados)
     for (const Resultado_Busqueda &r : resultados_) {
         const int n = int(r.tramos.size());
         total_ += n;
-        filas_.append({r.entrada, rotuloFila(r.entrada), n,
+        filas_.append({r.entrada, Nombre_Resultado(r.entrada), n,
                        n > 0 ? contextoDe(Texto_Entrada(r.entrada), r.tramos.first()) : Contexto_Coincidencia{}});
     }
     endResetModel();

@@ -10,6 +10,7 @@
 #include "entradas.h"
 #include "modelo_resultados.h"
 #include "richtextview.h"
+#include "rotulos_busqueda.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
@@ -27,15 +28,6 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
-
-namespace {
-
-QString contar(int n, const char *singular, const char *plural)
-{
-    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(n == 1 ? singular : plural));
-}
-
-} // namespace
 
 VentanaBuscar::VentanaBuscar(QWidget *parent)
     : QDialog(parent)
@@ -97,7 +89,7 @@ VentanaBuscar::VentanaBuscar(QWidget *parent)
     columna->addWidget(Vista_Previa);
     resize(560, 420);
     setMinimumSize(240, 200);
-    Cuenta_Buscar->setText(textoCuenta(0, 0, {}));
+    Cuenta_Buscar->setText(Texto_Cuenta(0, 0, {}));
 
     connect(Texto_Buscar, &QLineEdit::textChanged, this, &VentanaBuscar::Texto_BuscarChange);
     connect(Lista_Resultados, &QAbstractItemView::clicked, this, &VentanaBuscar::Lista_ResultadosClick);
@@ -111,23 +103,12 @@ const QList<Resultado_Busqueda> &VentanaBuscar::resultados() const
     return Modelo_Resultados->resultados();
 }
 
-QString VentanaBuscar::textoCuenta(int coincidencias, int entradas, QStringView consulta)
-{
-    if (consulta.isEmpty())
-        return QStringLiteral("Escriba las palabras que busca");
-    if (palabrasConsulta(consulta).isEmpty())
-        return QStringLiteral("Sin coincidencias: escriba letras o números");
-    if (coincidencias == 0)
-        return QStringLiteral("Sin coincidencias");
-    return contar(coincidencias, "coincidencia", "coincidencias") + QStringLiteral(" en ")
-           + contar(entradas, "entrada", "entradas");
-}
 
 void VentanaBuscar::Texto_BuscarChange()
 {
     const QString consulta = Texto_Buscar->text();
     Modelo_Resultados->setResultados(Buscar_En_Textos(consulta));
-    Cuenta_Buscar->setText(textoCuenta(Modelo_Resultados->totalCoincidencias(), Modelo_Resultados->rowCount(), consulta));
+    Cuenta_Buscar->setText(Texto_Cuenta(Modelo_Resultados->totalCoincidencias(), Modelo_Resultados->rowCount(), consulta));
     Boton_Imprimir_Resultados->setEnabled(Modelo_Resultados->rowCount() > 0);
     Rotulo_Vista->clear();
     Vista_Previa->ClearText();

@@ -44,10 +44,6 @@ public:
     // manager frames and places the main window after its first frame.
     void mostrar(const QWidget *columna);
 
-    // The count line: "N coincidencias en M entradas", "Sin coincidencias", and what to type
-    // for an empty box or one without letters or digits.
-    static QString textoCuenta(int coincidencias, int entradas, QStringView consulta);
-
 signals:
     void resultadoElegido(int fila);
     void resultadosCambiados();

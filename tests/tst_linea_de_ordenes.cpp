@@ -83,10 +83,11 @@ void TstLineaDeOrdenes::leerOrdenes_acceptsArticlesHelpVersionAndQtOptions_data(
     QTest::addColumn<Ordenes::Accion>("accion");
     QTest::addColumn<int>("articulo");
     QTest::addColumn<QString>("plataforma");
+    QTest::addColumn<QString>("consulta");
     using A = Ordenes::Accion;
     const auto fila = [](const char *nombre, const QStringList &args, A accion, int articulo,
-                         const QString &plataforma = {}) {
-        QTest::newRow(nombre) << args << accion << articulo << plataforma;
+                         const QString &plataforma = {}, const QString &consulta = {}) {
+        QTest::newRow(nombre) << args << accion << articulo << plataforma << consulta;
     };
     fila("nothing", {}, A::Abrir, -1);
     fila("preamble", {"0"}, A::Abrir, 0);
@@ -114,6 +115,24 @@ void TstLineaDeOrdenes::leerOrdenes_acceptsArticlesHelpVersionAndQtOptions_data(
     fila("unknown option", {"--nada"}, A::Error, -1);
     fila("bad argument wins over --help", {"--help", "abc"}, A::Error, -1);
     fila("Qt option without its value", {"-platform"}, A::Error, -1);
+    fila("--buscar CONSULTA", {"--buscar", "derecho vivienda"}, A::Buscar, -1, {}, QStringLiteral("derecho vivienda"));
+    fila("--buscar=CONSULTA keeps its own =", {"--buscar=a=b"}, A::Buscar, -1, {}, QStringLiteral("a=b"));
+    fila("--buscar with quotes and a minus", {"--buscar", "\"derechos humanos\" -tratados"}, A::Buscar, -1, {},
+         QStringLiteral("\"derechos humanos\" -tratados"));
+    fila("--buscar of an empty text", {"--buscar", ""}, A::Buscar, -1, {}, QString());
+    fila("--buscar with Qt options", {"-platform", "xcb", "--buscar", "voto"}, A::Buscar, -1,
+         QStringLiteral("xcb"), QStringLiteral("voto"));
+    fila("--help wins over --buscar", {"--buscar", "voto", "--help"}, A::Ayuda, -1, {}, QStringLiteral("voto"));
+    fila("--texto N", {"--texto", "230"}, A::Texto, 230);
+    fila("--texto=0", {"--texto=0"}, A::Texto, 0);
+    fila("--buscar without its query", {"--buscar"}, A::Error, -1);
+    fila("--texto without its number", {"--texto"}, A::Error, -1);
+    fila("--texto out of range", {"--texto", "351"}, A::Error, -1);
+    fila("--texto=1=2", {"--texto=1=2"}, A::Error, -1);
+    fila("--buscar and an article", {"--buscar", "voto", "12"}, A::Error, -1);
+    fila("an article and --texto", {"12", "--texto", "13"}, A::Error, -1);
+    fila("--texto and --buscar", {"--texto", "12", "--buscar", "voto"}, A::Error, -1);
+    fila("two --buscar", {"--buscar", "voto", "--buscar", "ley"}, A::Error, -1);
 }
 
 void TstLineaDeOrdenes::leerOrdenes_acceptsArticlesHelpVersionAndQtOptions()
@@ -122,6 +141,7 @@ void TstLineaDeOrdenes::leerOrdenes_acceptsArticlesHelpVersionAndQtOptions()
     QFETCH(Ordenes::Accion, accion);
     QFETCH(int, articulo);
     QFETCH(QString, plataforma);
+    QFETCH(QString, consulta);
     const Ordenes o = leerOrdenes(argumentos);
     QCOMPARE(o.accion, accion);
     if (accion == Ordenes::Accion::Error) {
@@ -133,6 +153,7 @@ void TstLineaDeOrdenes::leerOrdenes_acceptsArticlesHelpVersionAndQtOptions()
     }
     QCOMPARE(o.articulo, articulo);
     QCOMPARE(o.plataforma, plataforma);
+    QCOMPARE(o.consulta, consulta);
 }
 
 void TstLineaDeOrdenes::faltaDePantalla_followsQtsChoiceOfPlatform_data()

@@ -1,0 +1,32 @@
+#include "rotulos_busqueda.h"
+
+#include "busqueda_global.h"
+#include "cita.h"
+#include "enmiendas.h"
+
+namespace {
+
+QString contar(int n, const char *singular, const char *plural)
+{
+    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(n == 1 ? singular : plural));
+}
+
+} // namespace
+
+QString Nombre_Resultado(int entrada)
+{
+    const QString nombre = Cita_Entrada(entrada);
+    return Entrada_Enmendada(entrada) ? nombre + QStringLiteral(" (enmendado)") : nombre;
+}
+
+QString Texto_Cuenta(int coincidencias, int entradas, QStringView consulta)
+{
+    if (consulta.isEmpty())
+        return QStringLiteral("Escriba las palabras que busca");
+    if (palabrasConsulta(consulta).isEmpty())
+        return QStringLiteral("Sin coincidencias: escriba letras o números");
+    if (coincidencias == 0)
+        return QStringLiteral("Sin coincidencias");
+    return contar(coincidencias, "coincidencia", "coincidencias") + QStringLiteral(" en ")
+           + contar(entradas, "entrada", "entradas");
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// The words the whole-text search shows around its results, shared by the search window and
+// the terminal's --buscar.
+
+// The entry's full name as a result names it: "Artículo 132", "Disposición Transitoria
+// Séptima"; an article amended since 1999 carries " (enmendado)".
+QString Nombre_Resultado(int entrada);
+
+// The count line: "N coincidencias en M entradas", "Sin coincidencias", and what to type
+// when the query is empty or holds no letter or digit.
+QString Texto_Cuenta(int coincidencias, int entradas, QStringView consulta);
