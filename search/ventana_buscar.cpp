@@ -12,6 +12,7 @@
 #include "richtextview.h"
 #include "rotulos_busqueda.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAccessible>
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -20,12 +21,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
-#include <QAbstractTextDocumentLayout>
+#include <QTableView>
 #include <QTextBlock>
 #include <QTextLayout>
-#include <QScreen>
-#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -257,6 +257,7 @@ void VentanaBuscar::mostrar(const QWidget *columna)
 {
     if (!columnaTexto && columna) {
         columnaTexto = columna;
+        tamanoDisenado = size();
         colocarFueraDe(columna);
         columna->window()->installEventFilter(this);
         installEventFilter(this);
@@ -284,8 +285,8 @@ void VentanaBuscar::colocarFueraDe(const QWidget *columna)
                          marcoPrincipal.right() - principal->geometry().right(),
                          marcoPrincipal.bottom() - principal->geometry().bottom());
     const QSize conMarco(marco.left() + marco.right(), marco.top() + marco.bottom());
-    const QRect donde = colocarVentanaBuscar(pantalla->availableGeometry(), marcoPrincipal, texto, size() + conMarco,
-                                             minimumSize() + conMarco);
+    const QRect donde = colocarVentanaBuscar(pantalla->availableGeometry(), marcoPrincipal, texto,
+                                             tamanoDisenado + conMarco, minimumSize() + conMarco);
     // Placed by its inside, which the window manager keeps when it frames a window.
     setGeometry(donde.marginsRemoved(marco));
     colocadaEn = geometry().topLeft();

@@ -67,8 +67,10 @@ private:
     QLabel *const Rotulo_Vista;
     RichTextView *const Vista_Previa;
     // The text column it keeps clear of, where it was put, and the main window's frame it was
-    // put beside (in screen coordinates).
+    // put beside (in screen coordinates); its size before it was first placed, which placing it
+    // again starts from.
     const QWidget *columnaTexto = nullptr;
+    QSize tamanoDisenado;
     QPoint colocadaEn;
     QRect marcoUsado;
     // The count, told to a screen reader once typing pauses; made when first needed.
