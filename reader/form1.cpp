@@ -5,6 +5,7 @@
 #include "aviso_lector.h"
 #include "crear.h"
 #include "divisiones.h"
+#include "entradas_descritas.h"
 #include "enmiendas.h"
 #include "entradas.h"
 #include "estado_lector.h"
@@ -89,6 +90,7 @@ void Form1::paintEvent(QPaintEvent *event)
 
 void Form1::completarArranque()
 {
+    instalarEntradasDescritas();
     construirPaginas();
     dialogoAcerca();
     llenarEstadisticasPendientes();
@@ -324,6 +326,7 @@ void Form1::connectHandlers()
     connect(Boton_Cunsultar_Articulo, &QPushButton::clicked, this, &Form1::Boton_Cunsultar_ArticuloClick);
     connect(TreeView1, &VetoTreeWidget::expanding, this, &Form1::TreeView1Expanding);
     connect(TreeView1, &VetoTreeWidget::treeClicked, this, &Form1::TreeView1Click);
+    connect(TreeView1, &QTreeWidget::currentItemChanged, this, &Form1::TreeView1CurrentChanged);
     connect(Boton_1, &QPushButton::clicked, this, &Form1::Boton_1Click);
     connect(Boton_2, &QPushButton::clicked, this, &Form1::Boton_2Click);
     connect(Boton_3, &QPushButton::clicked, this, &Form1::Boton_3Click);

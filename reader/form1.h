@@ -85,6 +85,7 @@ public:
     void Seleccionar_Nodo();
     void TreeView1Expanding(const QTreeWidgetItem *nodo, bool &permitir);
     void TreeView1Click();
+    void TreeView1CurrentChanged();
     void Boton_1Click();
     void Boton_2Click();
     void Boton_3Click();
@@ -127,12 +128,13 @@ public:
 
     // Printing (form1_imprimir.cpp): Ctrl+P prints through the print dialog, Ctrl+Shift+P shows
     // the print preview, of what the keyboard is on: in the search window its results; in the
-    // index tree the division of the current node; elsewhere the selection the reader sees, or
+    // index tree the division of the node the reader last chose (nodoElegido); elsewhere the selection the reader sees, or
     // else the entry on screen. The tree's context menu prints the division of the node under
-    // the mouse (of the current node from the keyboard); the search window's button its results.
+    // the mouse (of the node chosen, from the keyboard); the search window's button its results.
     void Atajo_Imprimir_Triggered();
     void Atajo_Vista_Previa_Triggered();
     void TreeView1ContextMenu(QContextMenuEvent *evento);
+    QTreeWidgetItem *nodoElegido() const;
     void Ventana_BuscarImprimirPedido();
 
     // About: hides this window while the About dialog runs modally, then shows it again as it was.

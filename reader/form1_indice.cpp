@@ -78,6 +78,8 @@ void Form1::TreeView1Expanding(const QTreeWidgetItem *nodo, bool &permitir)
 
 void Form1::Seleccionar_Nodo()
 {
+    // The display moves the selection: the current node is what the tree offers from now on.
+    Division_Elegida = 0;
     int registro = 0;
     if (Boton_1->isChecked())
         registro = Titulo_Actual;
@@ -117,4 +119,22 @@ void Form1::TreeView1Click()
     if (registro < 1 || registro > Numero_Divisiones)
         return;
     Mover_A_Entrada(Divisiones[registro].Desde);
+    // The display has moved the selection to the deepest node of the entry shown; what the
+    // reader asked for stays the node clicked, for printing.
+    Division_Elegida = registro;
+}
+
+// A node reached with the keys (or selected by the display) is the reader's choice from now on.
+void Form1::TreeView1CurrentChanged()
+{
+    Division_Elegida = 0;
+}
+
+// The node the reader last chose: the one clicked while the selection stays where the click
+// moved it, else the current one (reached with the keys or moved to by the display).
+QTreeWidgetItem *Form1::nodoElegido() const
+{
+    if (Division_Elegida > 0)
+        return TreeView1->itemAtDepthFirst(Division_Elegida - 1);
+    return TreeView1->currentItem();
 }

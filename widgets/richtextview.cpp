@@ -1,5 +1,6 @@
 #include "richtextview.h"
 
+#include "descripcion_accion.h"
 #include "dialogobuscar.h"
 #include "enlaces_texto.h"
 
@@ -284,6 +285,12 @@ QMenu *RichTextView::crearMenuContextual(QWidget *padre)
     menu->addSeparator();
     QAction *const buscar = menu->addAction(tr("Fin&d"));
     buscar->setObjectName(QStringLiteral("MenuContextual_Buscar"));
+    // The captions stay as designed, in English; a screen reader adds what they do in Spanish.
+    describirAccion(ver, QStringLiteral("Ver: una copia de solo lectura del texto, en una ventana (F2)"));
+    describirAccion(cortar, QStringLiteral("Cortar: no disponible, el texto es de solo lectura"));
+    describirAccion(copiar, QStringLiteral("Copiar la selección"));
+    describirAccion(pegar, QStringLiteral("Pegar: no disponible, el texto es de solo lectura"));
+    describirAccion(buscar, QStringLiteral("Buscar en el texto, hacia adelante"));
 
     bool separadas = false;
     for (QAction *const accion : std::as_const(accionesMenu_)) {
@@ -319,6 +326,7 @@ void RichTextView::abrirVentanaVer()
     QDialog ventana(this);
     ventana.setObjectName(QStringLiteral("VerTexto"));
     ventana.setWindowTitle(tr("Edit Rich Text"));
+    ventana.setAccessibleDescription(QStringLiteral("Copia de solo lectura del texto; Escape la cierra"));
     auto *const texto = new QTextEdit(&ventana);
     texto->setObjectName(QStringLiteral("VerTexto_Texto"));
     texto->setDocument(document()->clone(texto));
