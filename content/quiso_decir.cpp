@@ -11,17 +11,23 @@
 
 namespace {
 
-constexpr int Distancia_Maxima = 2;
 constexpr qsizetype Sugerencias_Maximas = 3;
 
-// The edit distance of two words when it is at most Distancia_Maxima, else Distancia_Maxima + 1:
-// changes, additions, removals and swaps of two neighbours (optimal string alignment).
-int distancia(std::string_view a, std::string_view b)
+// Two edits turn a word of up to four letters into too many others ("ley" into "de", "la",
+// "y"): short words get one.
+int distanciaMaxima(std::string_view palabra)
 {
-    const int fuera = Distancia_Maxima + 1;
+    return palabra.size() <= 4 ? 1 : 2;
+}
+
+// The edit distance of two words when it is at most maxima, else maxima + 1: changes,
+// additions, removals and swaps of two neighbours (optimal string alignment).
+int distancia(std::string_view a, std::string_view b, int maxima)
+{
+    const int fuera = maxima + 1;
     const int na = int(a.size());
     const int nb = int(b.size());
-    if (std::abs(na - nb) > Distancia_Maxima)
+    if (std::abs(na - nb) > maxima)
         return fuera;
     // Three rows of the table: two back, one back, this one.
     std::vector<int> dosAtras(std::size_t(nb) + 1), atras(std::size_t(nb) + 1), fila(std::size_t(nb) + 1);
@@ -39,7 +45,7 @@ int distancia(std::string_view a, std::string_view b)
             fila[u] = d;
             menor = std::min(menor, d);
         }
-        if (menor > Distancia_Maxima)
+        if (menor > maxima)
             return fuera;
         std::swap(dosAtras, atras);
         std::swap(atras, fila);
@@ -55,10 +61,11 @@ struct Cercana {
 // The words of the entries near the folded word, best first.
 QList<Cercana> cercanas(const Indice_Palabras &indice, std::string_view plegada)
 {
+    const int maxima = distanciaMaxima(plegada);
     QList<Cercana> r;
     for (int f = 0; f < indice.formas(); ++f) {
-        const int d = distancia(plegada, indice.forma(f));
-        if (d <= Distancia_Maxima)
+        const int d = distancia(plegada, indice.forma(f), maxima);
+        if (d <= maxima)
             r.append({f, d});
     }
     // The vocabulary is in byte order, so equal counts and distances keep that order.

@@ -20,8 +20,8 @@ struct Quiso_Decir {
 
 // For the first unquoted word asked for that matches no word of the entries (as a word, as a
 // form of one or, for the word that may be a beginning, as the beginning of one) and has words
-// near it: the words of the entries at an edit distance of 1 or 2 from it once both are folded
-// (a letter changed, added or taken away, or two neighbouring letters swapped, each counting
-// 1), the most frequent in the entries first, then the nearest. Nothing for no query, or when
-// every word matches or none is near.
+// near it: the words of the entries at an edit distance of at most 2 from it once both are
+// folded (1 for a word of up to four letters; a letter changed, added or taken away, or two
+// neighbouring letters swapped, each counting 1), the most frequent in the entries first, then
+// the nearest. Nothing for no query, or when every word matches or none is near.
 Quiso_Decir quisoDecir(QStringView consulta);
