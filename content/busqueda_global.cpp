@@ -56,8 +56,9 @@ struct Consulta_Plegada {
 Consulta_Plegada plegarTerminos(const Indice_Palabras &indice, const Consulta &consulta)
 {
     Consulta_Plegada r;
-    // A pasted page repeats words: each is looked for once.
-    std::set<std::tuple<std::vector<std::string>, bool, bool, bool>> vistos;
+    // A pasted page repeats words: each is looked for once. A word's stems may depend on the
+    // accents typed, so words are told apart as typed.
+    std::set<std::tuple<std::vector<std::string>, QString, bool, bool, bool>> vistos;
     for (const Termino_Consulta &t : consulta.terminos) {
         Frase_Plegada f{{}, t.principio};
         for (const QString &palabra : t.palabras) {
@@ -69,7 +70,8 @@ Consulta_Plegada plegarTerminos(const Indice_Palabras &indice, const Consulta &c
             }
             f.palabras.push_back(std::move(plegada));
         }
-        if (f.palabras.empty() || !vistos.emplace(f.palabras, t.frase, t.excluido, t.principio).second)
+        const QString escrita = t.frase ? QString() : t.palabras.front().toLower();
+        if (f.palabras.empty() || !vistos.emplace(f.palabras, escrita, t.frase, t.excluido, t.principio).second)
             continue;
         if (t.frase) {
             if (largoMinimo(f) > indice.mayor())
