@@ -87,6 +87,13 @@ Indice_Palabras::Indice_Palabras(const QList<QString> &textos)
     std::vector<int> escrituraDe;
     inicioTexto.push_back(0);
     primera.push_back(0);
+    // Spanish words average more than five letters and a separator: room for them all at once.
+    qsizetype caracteres = 0;
+    for (const QString &texto : textos)
+        caracteres += texto.size();
+    palabras.reserve(std::size_t(caracteres / 5));
+    escrituraDe.reserve(std::size_t(caracteres / 5));
+    todo.reserve(std::size_t(caracteres));
     for (const QString &texto : textos) {
         const std::string plegado = plegarTexto(texto);
         for (std::size_t i = 0; i < plegado.size();) {
