@@ -133,7 +133,8 @@ QList<Resultado_Busqueda> buscarEnIndice(const Indice_Palabras &indice, QStringV
         }
     }
 
-    // The hits: every word matching a word asked for, and the phrases' hits.
+    // The hits: every word matching a word asked for, and the phrases' hits. Only the last
+    // word of a query may be a word's beginning, so there is one range of forms at most.
     std::vector<char> troncoBuscado(std::size_t(indice.numeroTroncos()), 0);
     int desde = 0;
     int hasta = 0;

@@ -20,8 +20,9 @@ struct BorrarLematizador {
 
 std::string troncoPlegado(QStringView palabra)
 {
+    // Without a stemmer (out of memory) each word is its own stem.
     static const std::unique_ptr<sb_stemmer, BorrarLematizador> lematizador{sb_stemmer_new("spanish", "UTF_8")};
-    // The stemmer keeps its result in itself: one word at a time.
+    // The stemmer keeps its result in itself: one word at a time, whatever thread searches.
     static std::mutex enUso;
 
     const QByteArray utf8 = palabra.toString().toLower().toUtf8();

@@ -26,7 +26,7 @@ public:
         bool contiene(int texto) const { return (bits[std::size_t(texto) / 64] >> (texto % 64)) & 1u; }
         bool vacio() const;
         void quitar(int texto) { bits[std::size_t(texto) / 64] &= ~(std::uint64_t(1) << (texto % 64)); }
-        // With another set, or with one of the index's rows of as many words.
+        // Adds the texts of one of the index's rows (as many words long as the set).
         void unir(const std::uint64_t *fila);
         void cortar(const Conjunto &otro);
         void restar(const Conjunto &otro);
