@@ -86,6 +86,29 @@ Consulta_Plegada plegarTerminos(const Indice_Palabras &indice, const Consulta &c
     return r;
 }
 
+// The texts holding every run of letters and digits of the phrase as a word of its own, or,
+// for a run ending the phrase when its last word may be a beginning, as a word's beginning.
+Conjunto textosConPalabrasDe(const Indice_Palabras &indice, const Frase_Plegada &frase)
+{
+    const Tablas_Plegado &t = tablasPlegado();
+    Conjunto r(indice.textos(), true);
+    for (std::size_t k = 0; k < frase.palabras.size(); ++k) {
+        const std::string_view palabra = frase.palabras[k];
+        for (std::size_t i = 0; i < palabra.size();) {
+            if (!t.esLetra(palabra[i])) {
+                ++i;
+                continue;
+            }
+            const std::size_t desde = i;
+            while (i < palabra.size() && t.esLetra(palabra[i]))
+                ++i;
+            const bool principio = frase.principio && k + 1 == frase.palabras.size() && i == palabra.size();
+            r.cortar(indice.textosConForma(palabra.substr(desde, i - desde), principio));
+        }
+    }
+    return r;
+}
+
 // Every text of the index answering the query, numbered from primera.
 QList<Resultado_Busqueda> buscarEnIndice(const Indice_Palabras &indice, QStringView texto, int primera)
 {
@@ -110,7 +133,12 @@ QList<Resultado_Busqueda> buscarEnIndice(const Indice_Palabras &indice, QStringV
     for (const Palabra_Plegada &p : c.palabrasExcluidas)
         candidatos.restar(indice.textosCon(indice.buscarPalabra(p.escrita, p.plegada, false)));
 
-    // Then the phrases, read in the texts still answering.
+    // Then the phrases. Each run of letters of a phrase stands in the text as a word of its
+    // own (the last one may be a word's beginning): the texts without them all are not read.
+    for (const Frase_Plegada &f : c.frases)
+        candidatos.cortar(textosConPalabrasDe(indice, f));
+    if (candidatos.vacio())
+        return {};
     std::vector<QList<Tramo>> tramosDeFrases(c.frases.empty() ? 0 : std::size_t(n));
     for (int t = 0; t < n; ++t) {
         if (!candidatos.contiene(t))
@@ -157,9 +185,15 @@ QList<Resultado_Busqueda> buscarEnIndice(const Indice_Palabras &indice, QStringV
                     tramos.append(Tramo{p->inicio, p->largo});
             }
         }
-        if (!tramosDeFrases.empty() && !tramosDeFrases[std::size_t(t)].isEmpty()) {
-            tramos.append(tramosDeFrases[std::size_t(t)]);
-            unirSolapes(tramos);
+        if (!tramosDeFrases.empty()) {
+            QList<Tramo> &deFrases = tramosDeFrases[std::size_t(t)];
+            if (tramos.isEmpty())
+                tramos = std::move(deFrases);
+            else
+                tramos.append(deFrases);
+            // One phrase alone gives its hits in order, never overlapping.
+            if (c.frases.size() > 1 || !buscadas.empty())
+                unirSolapes(tramos);
         }
         resultados.append(Resultado_Busqueda{t + primera, std::move(tramos)});
     }

@@ -5,14 +5,14 @@
 namespace {
 
 // The end of the phrase when it stands at q, or npos.
-std::size_t finDeFrase(std::string_view texto, std::size_t q, const Frase_Plegada &frase)
+std::size_t finDeFrase(const Tablas_Plegado &t, std::string_view texto, std::size_t q, const Frase_Plegada &frase)
 {
     const std::vector<std::string> &palabras = frase.palabras;
     std::size_t i = q;
     for (std::size_t k = 0; k < palabras.size(); ++k) {
         if (k > 0) {
             const std::size_t antes = i;
-            while (i < texto.size() && separaFrase(texto[i]))
+            while (i < texto.size() && t.separa(texto[i]))
                 ++i;
             if (i == antes)
                 return std::string_view::npos;
@@ -21,7 +21,7 @@ std::size_t finDeFrase(std::string_view texto, std::size_t q, const Frase_Plegad
             return std::string_view::npos;
         i += palabras[k].size();
         const bool entera = k + 1 < palabras.size() || !frase.principio;
-        if (entera && i < texto.size() && esLetraPlegada(texto[i]))
+        if (entera && i < texto.size() && t.esLetra(texto[i]))
             return std::string_view::npos;
     }
     return i;
@@ -41,14 +41,15 @@ void buscarFrase(std::string_view texto, const Frase_Plegada &frase, QList<Tramo
 {
     if (frase.palabras.empty() || largoMinimo(frase) > texto.size())
         return;
+    const Tablas_Plegado &t = tablasPlegado();
     const std::string &primera = frase.palabras.front();
     std::size_t desde = 0;
     for (;;) {
         const std::size_t q = texto.find(primera, desde);
         if (q == std::string_view::npos)
             return;
-        const bool alComienzo = q == 0 || !esLetraPlegada(texto[q - 1]);
-        const std::size_t fin = alComienzo ? finDeFrase(texto, q, frase) : std::string_view::npos;
+        const bool alComienzo = q == 0 || !t.esLetra(texto[q - 1]);
+        const std::size_t fin = alComienzo ? finDeFrase(t, texto, q, frase) : std::string_view::npos;
         if (fin == std::string_view::npos) {
             desde = q + 1;
             continue;

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <tuple>
 #include <unordered_map>
 
 Indice_Palabras::Conjunto::Conjunto(int textos, bool todos)
@@ -94,15 +95,16 @@ Indice_Palabras::Indice_Palabras(const QList<QString> &textos)
     palabras.reserve(std::size_t(caracteres / 5));
     escrituraDe.reserve(std::size_t(caracteres / 5));
     todo.reserve(std::size_t(caracteres));
+    const Tablas_Plegado &tablas = tablasPlegado();
     for (const QString &texto : textos) {
         const std::string plegado = plegarTexto(texto);
         for (std::size_t i = 0; i < plegado.size();) {
-            if (!esLetraPlegada(plegado[i])) {
+            if (!tablas.esLetra(plegado[i])) {
                 ++i;
                 continue;
             }
             const std::size_t desde = i;
-            while (i < plegado.size() && esLetraPlegada(plegado[i]))
+            while (i < plegado.size() && tablas.esLetra(plegado[i]))
                 ++i;
             const QStringView escrita = QStringView(texto).sliced(qsizetype(desde), qsizetype(i - desde));
             const auto it = idEscritura.constFind(escrita);
@@ -177,26 +179,31 @@ Indice_Palabras::Indice_Palabras(const QList<QString> &textos)
     }
 }
 
-std::string_view Indice_Palabras::plegado(int texto) const
-{
-    const std::size_t desde = inicioTexto[std::size_t(texto)];
-    return std::string_view(todo).substr(desde, inicioTexto[std::size_t(texto) + 1] - desde);
-}
-
 int Indice_Palabras::idTronco(const std::string &tronco) const
 {
     const auto it = std::lower_bound(troncos.begin(), troncos.end(), tronco);
     return it != troncos.end() && *it == tronco ? int(it - troncos.begin()) : -1;
 }
 
+std::pair<int, int> Indice_Palabras::rangoDeFormas(std::string_view plegada, bool principio) const
+{
+    const auto menor = [](const Forma &f, std::string_view s) { return f.plegada < s; };
+    const auto desde = std::lower_bound(vocabulario.begin(), vocabulario.end(), plegada, menor);
+    const auto hasta = principio ? std::partition_point(desde, vocabulario.end(),
+                                                        [&](const Forma &f) {
+                                                            return std::string_view(f.plegada).starts_with(plegada);
+                                                        })
+                                 : desde + (desde != vocabulario.end() && desde->plegada == plegada ? 1 : 0);
+    return {int(desde - vocabulario.begin()), int(hasta - vocabulario.begin())};
+}
+
 Indice_Palabras::Busqueda_Palabra Indice_Palabras::buscarPalabra(QStringView escrita, const std::string &plegada,
                                                                  bool principio) const
 {
     Busqueda_Palabra b;
-    const auto menor = [](const Forma &f, const std::string &s) { return f.plegada < s; };
-    const auto encontrada = std::lower_bound(vocabulario.begin(), vocabulario.end(), plegada, menor);
-    if (encontrada != vocabulario.end() && encontrada->plegada == plegada) {
-        b.troncos = encontrada->troncos;
+    const auto [igual, despues] = rangoDeFormas(plegada, false);
+    if (despues > igual) {
+        b.troncos = vocabulario[std::size_t(igual)].troncos;
     } else {
         const QString sinAcentos = QString::fromLatin1(plegada.data(), qsizetype(plegada.size()));
         for (const std::string &tronco : {troncoPlegado(escrita), troncoPlegado(sinAcentos)}) {
@@ -205,13 +212,8 @@ Indice_Palabras::Busqueda_Palabra Indice_Palabras::buscarPalabra(QStringView esc
                 b.troncos.push_back(id);
         }
     }
-    if (principio) {
-        const auto fin = std::partition_point(encontrada, vocabulario.end(), [&](const Forma &f) {
-            return std::string_view(f.plegada).starts_with(plegada);
-        });
-        b.desde = int(encontrada - vocabulario.begin());
-        b.hasta = int(fin - vocabulario.begin());
-    }
+    if (principio)
+        std::tie(b.desde, b.hasta) = rangoDeFormas(plegada, true);
     return b;
 }
 
@@ -234,4 +236,13 @@ const Indice_Palabras &indiceDeLasEntradas()
         return Indice_Palabras(textos);
     }();
     return indice;
+}
+
+Indice_Palabras::Conjunto Indice_Palabras::textosConForma(std::string_view plegada, bool principio) const
+{
+    Conjunto r(textos(), false);
+    const auto [desde, hasta] = rangoDeFormas(plegada, principio);
+    for (int f = desde; f < hasta; ++f)
+        r.unir(fila(textosDeForma, f));
+    return r;
 }

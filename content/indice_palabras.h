@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // A set of texts made ready for the whole-text search: each text folded (plegado.h), each word
@@ -53,7 +54,11 @@ public:
     };
 
     int textos() const { return int(inicioTexto.size()) - 1; }
-    std::string_view plegado(int texto) const;
+    std::string_view plegado(int texto) const
+    {
+        const std::size_t desde = inicioTexto[std::size_t(texto)];
+        return std::string_view(todo).substr(desde, inicioTexto[std::size_t(texto) + 1] - desde);
+    }
     const Palabra *primeraPalabra(int texto) const { return palabras.data() + primera[std::size_t(texto)]; }
     const Palabra *finPalabras(int texto) const { return palabras.data() + primera[std::size_t(texto) + 1]; }
     std::size_t mayor() const { return textoMayor; }
@@ -64,6 +69,8 @@ public:
     Busqueda_Palabra buscarPalabra(QStringView escrita, const std::string &plegada, bool principio) const;
     // The texts holding a word the query word matches.
     Conjunto textosCon(const Busqueda_Palabra &b) const;
+    // The texts holding a word whose folded form is this one or, with principio, begins with it.
+    Conjunto textosConForma(std::string_view plegada, bool principio) const;
     int numeroTroncos() const { return int(troncos.size()); }
 
     // The vocabulary, by folded form in byte order.
@@ -80,6 +87,8 @@ private:
         std::vector<int> troncos; // the stems of its spellings
     };
 
+    // The forms equal to a folded word or, with principio, beginning with it: desde..hasta - 1.
+    std::pair<int, int> rangoDeFormas(std::string_view plegada, bool principio) const;
     // The id of a stem, -1 when no word of the texts has it.
     int idTronco(const std::string &tronco) const;
     // The row of a set of texts for form or stem i: the words after the first ancho * i.

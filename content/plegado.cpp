@@ -4,22 +4,10 @@
 
 #include <QString>
 
-#include <array>
-
-namespace {
-
-// Per Latin-1 character: its folded form, whether it belongs to a word, whether it separates
-// the words of a phrase.
-struct Tablas {
-    std::array<char, 256> plegado{};
-    std::array<bool, 256> palabra{};
-    std::array<bool, 256> separador{};
-};
-
-const Tablas &tablas()
+const Tablas_Plegado &tablasPlegado()
 {
-    static const Tablas t = [] {
-        Tablas r;
+    static const Tablas_Plegado t = [] {
+        Tablas_Plegado r;
         for (int c = 0; c < 256; ++c) {
             const QChar ch{char16_t(c)};
             QChar base = ch;
@@ -37,31 +25,9 @@ const Tablas &tablas()
     return t;
 }
 
-unsigned char byte(char c)
-{
-    return static_cast<unsigned char>(c);
-}
-
-} // namespace
-
-char plegarLatin1(char c)
-{
-    return tablas().plegado[byte(c)];
-}
-
-bool esLetraPlegada(char c)
-{
-    return tablas().palabra[byte(c)];
-}
-
-bool separaFrase(char c)
-{
-    return tablas().separador[byte(c)];
-}
-
 std::string plegarTexto(QStringView texto)
 {
-    const Tablas &t = tablas();
+    const Tablas_Plegado &t = tablasPlegado();
     std::string r(std::size_t(texto.size()), '\0');
     for (qsizetype i = 0; i < texto.size(); ++i) {
         const QChar c = texto[i];
@@ -80,7 +46,7 @@ bool plegarConsulta(QStringView palabra, std::string &plegada)
     for (const QChar c : palabra) {
         if (c.unicode() == 0 || c.unicode() > 0xFF)
             return false;
-        plegada += tablas().plegado[c.unicode()];
+        plegada += tablasPlegado().plegado[c.unicode()];
     }
     return true;
 }

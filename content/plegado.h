@@ -1,22 +1,27 @@
 #pragma once
 
-#include <QChar>
 #include <QStringView>
 
+#include <array>
 #include <string>
 
 // How the whole-text search compares characters: one byte a character, each folded onto its
 // small form without accent ("Órgano" and "organo" are equal, "ü" is "u"), "ñ" a letter of its
 // own. A folded text keeps the positions of the text it comes from.
 
-// The folded form of a Latin-1 character.
-char plegarLatin1(char c);
+// Per Latin-1 character, folded or not: its folded form, whether it belongs to a word (a letter
+// or a digit), whether it separates the words of a phrase (space, line feed, no-break space).
+struct Tablas_Plegado {
+    std::array<char, 256> plegado{};
+    std::array<bool, 256> palabra{};
+    std::array<bool, 256> separador{};
 
-// True for a Latin-1 character, folded or not, that belongs to a word: a letter or a digit.
-bool esLetraPlegada(char c);
+    bool esLetra(char c) const { return palabra[static_cast<unsigned char>(c)]; }
+    bool separa(char c) const { return separador[static_cast<unsigned char>(c)]; }
+};
 
-// True for the characters that separate the words of a phrase: space, line feed, no-break space.
-bool separaFrase(char c);
+// The tables, made on the first call.
+const Tablas_Plegado &tablasPlegado();
 
 // A text folded. Above Latin-1 no query character equals a character of it: a letter or digit
 // there becomes "À", which folding never gives, anything else the 0 character.
