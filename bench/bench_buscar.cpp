@@ -1,14 +1,20 @@
-// The whole-text search: the search alone, a keystroke in the search window until its count
-// and list are filled (and painted), and a result shown with its hits highlighted.
+// The whole-text search: the search alone (phrases, words, their mix), what its first call
+// makes, the suggestions for a word the entries lack, a keystroke in the search window until
+// its count and list are filled (and painted), and a result shown with its hits highlighted.
 #include "bench_comun.h"
 #include "busqueda_global.h"
+#include "entradas.h"
 #include "form1.h"
+#include "indice_palabras.h"
+#include "quiso_decir.h"
 #include "ventana_buscar.h"
 
 #include <QApplication>
 #include <QLineEdit>
 
 #include <benchmark/benchmark.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -22,7 +28,7 @@ VentanaBuscar &ventanaBuscar()
 
 void BM_BuscarEnTextos(benchmark::State &state, const QString &consulta)
 {
-    Buscar_En_Textos(u"a"); // the folded copy of the texts is made on the first search
+    Buscar_En_Textos(u"a"); // the folded texts, their words and stems are made on the first search
     qsizetype entradas = 0;
     for (auto _ : state)
         entradas = Buscar_En_Textos(consulta).size();
@@ -30,8 +36,42 @@ void BM_BuscarEnTextos(benchmark::State &state, const QString &consulta)
 }
 BENCHMARK_CAPTURE(BM_BuscarEnTextos, a, QStringLiteral("a"))->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_BuscarEnTextos, de, QStringLiteral("de"))->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_BuscarEnTextos, derechos_humanos, QStringLiteral("derechos humanos"))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_BuscarEnTextos, frase_derechos_humanos, QStringLiteral("\"derechos humanos\""))
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_BuscarEnTextos, constitucion, QStringLiteral("constitucion"))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_BuscarEnTextos, derecho_vivienda, QStringLiteral("derecho vivienda"))
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_BuscarEnTextos, frase_y_palabra, QStringLiteral("\"derechos humanos\" tratados"))
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_BuscarEnTextos, elecciones, QStringLiteral("elecciones"))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_BuscarEnTextos, cinco_palabras, QStringLiteral("toda persona derecho vivienda adecuada"))
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_BuscarEnTextos, frase_menos_palabra, QStringLiteral("\"derechos humanos\" -tratados"))
+    ->Unit(benchmark::kMicrosecond);
+
+// What the first search adds once: the 371 entries folded, their words found and stemmed.
+void BM_IndiceDeLasEntradas(benchmark::State &state)
+{
+    QList<QString> textos;
+    for (int e = 1; e <= Numero_Entradas; ++e)
+        textos.append(Texto_Entrada(e));
+    Indice_Palabras({u"a"_s}); // the stemmer is made once
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Indice_Palabras(textos).formas());
+}
+BENCHMARK(BM_IndiceDeLasEntradas)->Unit(benchmark::kMillisecond);
+
+// "¿Quiso decir…?" for a word the entries do not hold: every word of the entries weighed.
+void BM_QuisoDecir(benchmark::State &state, const QString &consulta)
+{
+    Buscar_En_Textos(u"a");
+    qsizetype sugerencias = 0;
+    for (auto _ : state)
+        sugerencias = quisoDecir(consulta).sugerencias.size();
+    state.counters["sugerencias"] = double(sugerencias);
+}
+BENCHMARK_CAPTURE(BM_QuisoDecir, vivenda, QStringLiteral("vivenda"))->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_QuisoDecir, derecho_vivenda, QStringLiteral("derecho vivenda"))->Unit(benchmark::kMicrosecond);
 
 // The text box changed until the count and the list are filled; with pintar, also until the
 // event loop has laid out and painted the window. The text alternates with and without a
@@ -51,11 +91,13 @@ void BM_TeclaBuscar(benchmark::State &state, const QString &consulta, bool pinta
 }
 BENCHMARK_CAPTURE(BM_TeclaBuscar, a, QStringLiteral("a"), false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_TeclaBuscar, de, QStringLiteral("de"), false)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_TeclaBuscar, derechos_humanos, QStringLiteral("derechos humanos"), false)
+BENCHMARK_CAPTURE(BM_TeclaBuscar, frase_derechos_humanos, QStringLiteral("\"derechos humanos\""), false)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_TeclaBuscar, derecho_vivienda, QStringLiteral("derecho vivienda"), false)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_TeclaBuscar, constitucion, QStringLiteral("constitucion"), false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_TeclaBuscar, a_pintada, QStringLiteral("a"), true)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_TeclaBuscar, derechos_humanos_pintada, QStringLiteral("derechos humanos"), true)
+BENCHMARK_CAPTURE(BM_TeclaBuscar, frase_derechos_humanos_pintada, QStringLiteral("\"derechos humanos\""), true)
     ->Unit(benchmark::kMicrosecond);
 
 // Choosing the row of entry 157 (the longest): the entry shown with every hit highlighted,
@@ -76,7 +118,7 @@ void BM_MostrarResultado157(benchmark::State &state, const QString &consulta)
         v.Ventana_BuscarResultadoElegido(fila);
     state.counters["coincidencias"] = double(b.resultados()[fila].tramos.size());
 }
-BENCHMARK_CAPTURE(BM_MostrarResultado157, poder_publico, QStringLiteral("poder público"))
+BENCHMARK_CAPTURE(BM_MostrarResultado157, poder_publico, QStringLiteral("\"poder público\""))
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_MostrarResultado157, los, QStringLiteral("los"))->Unit(benchmark::kMillisecond);
 

@@ -1,216 +1,216 @@
 #include "busqueda_global.h"
 
-#include "caracter_palabra.h"
-#include "entradas.h"
+#include "frase.h"
+#include "indice_palabras.h"
+#include "plegado.h"
 
 #include <algorithm>
-#include <array>
-#include <optional>
+#include <set>
 #include <string>
-#include <string_view>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
-
-// Per Latin-1 character: its folded form, whether it belongs to a word, whether it
-// separates the words of a phrase.
-struct Tablas {
-    std::array<char, 256> plegado{};
-    std::array<bool, 256> palabra{};
-    std::array<bool, 256> separador{};
-};
-
-const Tablas &tablas()
-{
-    static const Tablas t = [] {
-        Tablas r;
-        for (int c = 0; c < 256; ++c) {
-            const QChar ch{char16_t(c)};
-            QChar base = ch;
-            // An accented letter is its letter followed by the accent; ñ keeps its tilde.
-            if (ch.decompositionTag() == QChar::Canonical && ch.toLower() != QChar(u'ñ'))
-                base = ch.decomposition().at(0);
-            const QChar menor = base.toLower();
-            r.plegado[c] = char(menor.unicode() <= 0xFF ? menor.unicode() : c);
-            r.palabra[c] = esCaracterPalabra(ch);
-        }
-        for (const char16_t s : {u' ', u'\n', char16_t(0xA0)})
-            r.separador[s] = true;
-        return r;
-    }();
-    return t;
-}
-
-// A character of a text, folded. Above Latin-1 no query character equals it: a letter or
-// digit there becomes "À", which folding never gives, anything else the 0 character.
-char plegarTexto(QChar c)
-{
-    if (c.unicode() <= 0xFF)
-        return tablas().plegado[c.unicode()];
-    return esCaracterPalabra(c) ? '\xC0' : '\0';
-}
-
-std::string plegarTexto(QStringView texto)
-{
-    std::string r(std::size_t(texto.size()), '\0');
-    for (qsizetype i = 0; i < texto.size(); ++i)
-        r[std::size_t(i)] = plegarTexto(texto[i]);
-    return r;
-}
-
-// The query's words folded; none when there is no query or it holds a character no text
-// holds (above Latin-1, or the 0 character).
-std::vector<std::string> plegarConsulta(QStringView consulta)
-{
-    std::vector<std::string> r;
-    for (const QString &palabra : palabrasConsulta(consulta)) {
-        std::string p;
-        p.reserve(std::size_t(palabra.size()));
-        for (const QChar c : palabra) {
-            if (c.unicode() == 0 || c.unicode() > 0xFF)
-                return {};
-            p += tablas().plegado[c.unicode()];
-        }
-        r.push_back(std::move(p));
-    }
-    return r;
-}
-
-// Positions the phrase needs at the least: its words and one separator between each two.
-std::size_t largoMinimo(const std::vector<std::string> &palabras)
-{
-    std::size_t n = palabras.empty() ? 0 : palabras.size() - 1;
-    for (const std::string &p : palabras)
-        n += p.size();
-    return n;
-}
-
-// The end of the phrase when it stands at q, or npos.
-std::size_t finDeFrase(std::string_view texto, std::size_t q, const std::vector<std::string> &palabras)
-{
-    const Tablas &t = tablas();
-    std::size_t i = q;
-    for (std::size_t k = 0; k < palabras.size(); ++k) {
-        if (k > 0) {
-            const std::size_t antes = i;
-            while (i < texto.size() && t.separador[static_cast<unsigned char>(texto[i])])
-                ++i;
-            if (i == antes)
-                return std::string_view::npos;
-        }
-        if (texto.substr(i, palabras[k].size()) != palabras[k])
-            return std::string_view::npos;
-        i += palabras[k].size();
-        // Every word but the last ends where its word ends.
-        if (k + 1 < palabras.size() && i < texto.size() && t.palabra[static_cast<unsigned char>(texto[i])])
-            return std::string_view::npos;
-    }
-    return i;
-}
-
-void buscarPlegado(std::string_view texto, const std::vector<std::string> &palabras, QList<Tramo> &tramos)
-{
-    if (palabras.empty() || largoMinimo(palabras) > texto.size())
-        return;
-    const Tablas &t = tablas();
-    const std::string &primera = palabras.front();
-    std::size_t desde = 0;
-    for (;;) {
-        const std::size_t q = texto.find(primera, desde);
-        if (q == std::string_view::npos)
-            return;
-        const bool alComienzo = q == 0 || !t.palabra[static_cast<unsigned char>(texto[q - 1])];
-        const std::size_t fin = alComienzo ? finDeFrase(texto, q, palabras) : std::string_view::npos;
-        if (fin == std::string_view::npos) {
-            desde = q + 1;
-            continue;
-        }
-        tramos.append(Tramo{int(q), int(fin - q)});
-        desde = fin;
-    }
-}
-
-// The texts folded, one after another, made on the first search.
-struct TextosPlegados {
-    std::string todo;
-    std::array<std::size_t, Numero_Entradas + 2> inicio{};
-    std::size_t mayor = 0; // the longest entry
-
-    std::string_view entrada(int e) const
-    {
-        return std::string_view(todo).substr(inicio[e], inicio[e + 1] - inicio[e]);
-    }
-};
-
-const TextosPlegados &textosPlegados()
-{
-    static const TextosPlegados t = [] {
-        TextosPlegados r;
-        std::size_t total = 0;
-        for (int e = 1; e <= Numero_Entradas; ++e)
-            total += std::size_t(Textos[e].Texto.size());
-        r.todo.reserve(total);
-        for (int e = 1; e <= Numero_Entradas; ++e) {
-            r.inicio[e] = r.todo.size();
-            for (const char c : Textos[e].Texto)
-                r.todo += tablas().plegado[static_cast<unsigned char>(c)];
-            r.mayor = std::max(r.mayor, r.todo.size() - r.inicio[e]);
-        }
-        r.inicio[Numero_Entradas + 1] = r.todo.size();
-        return r;
-    }();
-    return t;
-}
 
 bool esEspacio(QChar c)
 {
     return c.isSpace();
 }
 
-} // namespace
+using Conjunto = Indice_Palabras::Conjunto;
 
-QStringList palabrasConsulta(QStringView consulta)
+// Overlapping hits made one, their union; the list sorted first.
+void unirSolapes(QList<Tramo> &tramos)
 {
-    QStringList palabras;
-    bool conLetra = false;
-    qsizetype i = 0;
-    while (i < consulta.size()) {
-        while (i < consulta.size() && esEspacio(consulta[i]))
-            ++i;
-        const qsizetype desde = i;
-        while (i < consulta.size() && !esEspacio(consulta[i])) {
-            conLetra = conLetra || esCaracterPalabra(consulta[i]);
-            ++i;
+    std::sort(tramos.begin(), tramos.end(), [](const Tramo &a, const Tramo &b) { return a.inicio < b.inicio; });
+    qsizetype n = 0;
+    for (const Tramo &t : tramos) {
+        if (n > 0 && t.inicio < tramos[n - 1].inicio + tramos[n - 1].largo) {
+            Tramo &ultimo = tramos[n - 1];
+            ultimo.largo = std::max(ultimo.inicio + ultimo.largo, t.inicio + t.largo) - ultimo.inicio;
+        } else {
+            tramos[n++] = t;
         }
-        if (i > desde)
-            palabras.append(consulta.mid(desde, i - desde).toString());
     }
-    return conLetra ? palabras : QStringList();
+    tramos.resize(n);
 }
 
-QList<Resultado_Busqueda> Buscar_En_Textos(QStringView consulta)
+// An unquoted word of a query, as typed and folded.
+struct Palabra_Plegada {
+    QString escrita;
+    std::string plegada;
+    bool principio = false;
+};
+
+// A query's words and phrases folded, each once. Words and phrases holding characters no text
+// can hold are dropped; when asked for, they leave the query with no answer (posible false).
+struct Consulta_Plegada {
+    bool posible = true;
+    std::vector<Palabra_Plegada> palabras;
+    std::vector<Palabra_Plegada> palabrasExcluidas;
+    std::vector<Frase_Plegada> frases;
+    std::vector<Frase_Plegada> frasesExcluidas;
+};
+
+Consulta_Plegada plegarTerminos(const Indice_Palabras &indice, const Consulta &consulta)
 {
-    const std::vector<std::string> palabras = plegarConsulta(consulta);
+    Consulta_Plegada r;
+    // A pasted page repeats words: each is looked for once. A word's stems may depend on the
+    // accents typed, so words are told apart as typed.
+    std::set<std::tuple<std::vector<std::string>, QString, bool, bool, bool>> vistos;
+    for (const Termino_Consulta &t : consulta.terminos) {
+        Frase_Plegada f{{}, t.principio};
+        for (const QString &palabra : t.palabras) {
+            std::string plegada;
+            if (!plegarConsulta(palabra, plegada)) {
+                r.posible = r.posible && t.excluido;
+                f.palabras.clear();
+                break;
+            }
+            f.palabras.push_back(std::move(plegada));
+        }
+        const QString escrita = t.frase ? QString() : t.palabras.front().toLower();
+        if (f.palabras.empty() || !vistos.emplace(f.palabras, escrita, t.frase, t.excluido, t.principio).second)
+            continue;
+        if (t.frase) {
+            if (largoMinimo(f) > indice.mayor())
+                r.posible = r.posible && t.excluido;
+            else
+                (t.excluido ? r.frasesExcluidas : r.frases).push_back(std::move(f));
+        } else {
+            (t.excluido ? r.palabrasExcluidas : r.palabras)
+                .push_back({t.palabras.front(), std::move(f.palabras.front()), t.principio});
+        }
+    }
+    return r;
+}
+
+// The texts holding every run of letters and digits of the phrase as a word of its own, or,
+// for a run ending the phrase when its last word may be a beginning, as a word's beginning.
+Conjunto textosConPalabrasDe(const Indice_Palabras &indice, const Frase_Plegada &frase)
+{
+    const Tablas_Plegado &t = tablasPlegado();
+    Conjunto r(indice.textos(), true);
+    for (std::size_t k = 0; k < frase.palabras.size(); ++k) {
+        const std::string_view palabra = frase.palabras[k];
+        for (std::size_t i = 0; i < palabra.size();) {
+            if (!t.esLetra(palabra[i])) {
+                ++i;
+                continue;
+            }
+            const std::size_t desde = i;
+            while (i < palabra.size() && t.esLetra(palabra[i]))
+                ++i;
+            const bool principio = frase.principio && k + 1 == frase.palabras.size() && i == palabra.size();
+            r.cortar(indice.textosConForma(palabra.substr(desde, i - desde), principio));
+        }
+    }
+    return r;
+}
+
+// Every text of the index answering the query, numbered from primera.
+QList<Resultado_Busqueda> buscarEnIndice(const Indice_Palabras &indice, QStringView texto, int primera)
+{
+    const Consulta consulta = analizarConsulta(texto);
+    if (consulta.motivo != Motivo_Sin_Consulta::Ninguno)
+        return {};
+    const Consulta_Plegada c = plegarTerminos(indice, consulta);
+    if (!c.posible)
+        return {};
+    const int n = indice.textos();
+
+    // The words first: which texts hold them is known without reading the texts. A pasted
+    // page of words stops at the first word no text holds.
+    Conjunto candidatos(n, true);
+    std::vector<Indice_Palabras::Busqueda_Palabra> buscadas;
+    for (const Palabra_Plegada &p : c.palabras) {
+        buscadas.push_back(indice.buscarPalabra(p.escrita, p.plegada, p.principio));
+        candidatos.cortar(indice.textosCon(buscadas.back()));
+        if (candidatos.vacio())
+            return {};
+    }
+    for (const Palabra_Plegada &p : c.palabrasExcluidas)
+        candidatos.restar(indice.textosCon(indice.buscarPalabra(p.escrita, p.plegada, false)));
+
+    // Then the phrases. Each run of letters of a phrase stands in the text as a word of its
+    // own (the last one may be a word's beginning): the texts without them all are not read.
+    for (const Frase_Plegada &f : c.frases)
+        candidatos.cortar(textosConPalabrasDe(indice, f));
+    if (candidatos.vacio())
+        return {};
+    std::vector<QList<Tramo>> tramosDeFrases(c.frases.empty() ? 0 : std::size_t(n));
+    for (int t = 0; t < n; ++t) {
+        if (!candidatos.contiene(t))
+            continue;
+        for (const Frase_Plegada &f : c.frases) {
+            QList<Tramo> &tramos = tramosDeFrases[std::size_t(t)];
+            const qsizetype antes = tramos.size();
+            buscarFrase(indice.plegado(t), f, tramos);
+            if (tramos.size() == antes) {
+                candidatos.quitar(t);
+                break;
+            }
+        }
+        for (const Frase_Plegada &f : c.frasesExcluidas) {
+            QList<Tramo> primero;
+            if (candidatos.contiene(t))
+                buscarFrase(indice.plegado(t), f, primero, true);
+            if (!primero.isEmpty())
+                candidatos.quitar(t);
+        }
+    }
+
+    // The hits: every word matching a word asked for, and the phrases' hits. Only the last
+    // word of a query may be a word's beginning, so there is one range of forms at most.
+    std::vector<char> troncoBuscado(std::size_t(indice.numeroTroncos()), 0);
+    int desde = 0;
+    int hasta = 0;
+    for (const Indice_Palabras::Busqueda_Palabra &b : buscadas) {
+        for (const int tronco : b.troncos)
+            troncoBuscado[std::size_t(tronco)] = 1;
+        if (b.hasta > b.desde) {
+            desde = b.desde;
+            hasta = b.hasta;
+        }
+    }
     QList<Resultado_Busqueda> resultados;
-    if (palabras.empty())
-        return resultados;
-    const TextosPlegados &textos = textosPlegados();
-    if (largoMinimo(palabras) > textos.mayor)
-        return resultados;
-    QList<Tramo> tramos;
-    for (int e = 1; e <= Numero_Entradas; ++e) {
-        buscarPlegado(textos.entrada(e), palabras, tramos);
-        if (!tramos.isEmpty())
-            resultados.append(Resultado_Busqueda{e, std::exchange(tramos, {})});
+    for (int t = 0; t < n; ++t) {
+        if (!candidatos.contiene(t))
+            continue;
+        QList<Tramo> tramos;
+        if (!buscadas.empty()) {
+            for (const Indice_Palabras::Palabra *p = indice.primeraPalabra(t); p != indice.finPalabras(t); ++p) {
+                if (troncoBuscado[std::size_t(p->tronco)] || (p->forma >= desde && p->forma < hasta))
+                    tramos.append(Tramo{p->inicio, p->largo});
+            }
+        }
+        if (!tramosDeFrases.empty()) {
+            QList<Tramo> &deFrases = tramosDeFrases[std::size_t(t)];
+            if (tramos.isEmpty())
+                tramos = std::move(deFrases);
+            else
+                tramos.append(deFrases);
+            // One phrase alone gives its hits in order, never overlapping.
+            if (c.frases.size() > 1 || !buscadas.empty())
+                unirSolapes(tramos);
+        }
+        resultados.append(Resultado_Busqueda{t + primera, std::move(tramos)});
     }
     return resultados;
 }
 
-QList<Tramo> buscarFraseEn(QStringView texto, QStringView consulta)
+} // namespace
+
+QList<Resultado_Busqueda> Buscar_En_Textos(QStringView consulta)
 {
-    QList<Tramo> tramos;
-    buscarPlegado(plegarTexto(texto), plegarConsulta(consulta), tramos);
-    return tramos;
+    return buscarEnIndice(indiceDeLasEntradas(), consulta, 1);
+}
+
+QList<Tramo> buscarEn(QStringView texto, QStringView consulta)
+{
+    const QList<Resultado_Busqueda> r = buscarEnIndice(Indice_Palabras({texto.toString()}), consulta, 0);
+    return r.isEmpty() ? QList<Tramo>() : r.front().tramos;
 }
 
 Contexto_Coincidencia contextoDe(QStringView texto, Tramo tramo, int ancho)

@@ -1,44 +1,44 @@
 #pragma once
 
+#include "consulta.h"
+
 #include <QList>
 #include <QString>
 #include <QStringView>
 
-// Whole-text search: a phrase looked for in every entry, capitals and accents ignored.
+// Whole-text search: a query (consulta.h) looked for in every entry, capitals and accents
+// ignored.
 //
-// The query's words must stand in the entry in the same order, separated by any run of
-// spaces or paragraph breaks; each word is whole except the last, which may be the
-// beginning of a word; a hit starts at a word's start. Letters fold onto their small form
-// without accent ("Órgano" and "organo" are equal, "ü" is "u"), but "ñ" stays a letter of
-// its own. Positions are those of the entry's stored text, which are the positions of the
-// text view showing it (a paragraph break is one position).
+// Letters fold onto their small form without accent ("Órgano" and "organo" are equal, "ü" is
+// "u"), but "ñ" stays a letter of its own. A word is a run of letters and digits. Positions
+// are those of the entry's stored text, which are the positions of the text view showing it
+// (a paragraph break is one position).
 
-// One hit: its first position in the entry's text and the number of positions it spans,
-// the separators between its words included.
+// One hit: its first position in the entry's text and the number of positions it spans. A
+// word's hit is the whole word; a phrase's spans its words and the separators between them;
+// where hits of several words or phrases overlap they make one hit.
 struct Tramo {
     int inicio = 0;
     int largo = 0;
     friend bool operator==(const Tramo &, const Tramo &) = default;
 };
 
-// One entry holding the phrase, with every hit in increasing order (hits never overlap).
+// One entry answering the query, with every hit in increasing order (hits never overlap).
 struct Resultado_Busqueda {
     int entrada = 0;
     QList<Tramo> tramos;
     friend bool operator==(const Resultado_Busqueda &, const Resultado_Busqueda &) = default;
 };
 
-// The query's words: the text split at runs of white space. Empty when the text holds no
-// letter or digit, which is no query at all.
-QStringList palabrasConsulta(QStringView consulta);
-
-// Every entry, in entry order, holding the phrase of the query. Empty for no query, for a
-// query with characters the texts cannot hold, and for one longer than every entry. The
-// folded copy of the texts this searches is made on the first call.
+// Every entry, in entry order, answering the query: holding every word and phrase asked for
+// and none left out. Empty for no query (analizarConsulta gives the reason). A word or phrase
+// with a character the texts cannot hold matches nothing. The folded copy of the texts, their
+// words and stems are made on the first call.
 QList<Resultado_Busqueda> Buscar_En_Textos(QStringView consulta);
 
-// The hits of the query in one text (Latin-1 or not: characters above it match nothing).
-QList<Tramo> buscarFraseEn(QStringView texto, QStringView consulta);
+// The hits of the query in one text (Latin-1 or not: characters above it match nothing),
+// when the text answers it; the words of that text are the only vocabulary.
+QList<Tramo> buscarEn(QStringView texto, QStringView consulta);
 
 // A one-line view of the text around a hit: about ancho characters, cut at spaces, paragraph
 // breaks shown as spaces, "…" where the text goes on; inicio and largo place the hit in it.

@@ -7,7 +7,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PACKAGES=(
     cmake g++ ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev
-    libbenchmark-dev
+    libbenchmark-dev libstemmer-dev
     fonts-liberation2 qt6-translations-l10n
     xvfb xauth x11-utils xdotool imagemagick
     dbus at-spi2-core python3-pyatspi orca openbox

@@ -1,9 +1,12 @@
-// The whole-text search without a window: hits against the real texts, checked against an
-// independent scan (a regular expression over a copy folded by Unicode decomposition),
-// the folding and word rules on small texts, the context line and the F3 stepping.
+// The whole-text search without a window: quoted phrases against the real texts, checked
+// against an independent scan (a regular expression over a copy folded by Unicode
+// decomposition); the query language against the real texts, as the entries and hit counts
+// the text itself gives; the folding and word rules on small texts, the context line and the
+// F3 stepping.
 #include "avisos_qt.h"
 #include "busqueda_global.h"
 #include "casos_letras.h"
+#include "cita.h"
 #include "entradas.h"
 
 #include <QRegularExpression>
@@ -28,8 +31,9 @@ QString plegarPorDescomposicion(const QString &s)
     return r.toLower().replace(u'\x01', u'ñ');
 }
 
-// The expected hits of every entry: a regular expression built from the query's words.
-QList<Resultado_Busqueda> recorridoIndependiente(const QString &consulta)
+// The expected hits of every entry for a phrase: a regular expression built from its words;
+// the last one whole, or a word's beginning.
+QList<Resultado_Busqueda> recorridoIndependiente(const QString &consulta, bool ultimaEntera)
 {
     const QStringList palabras = plegarPorDescomposicion(consulta).split(QRegularExpression(u"\\s+"_s), Qt::SkipEmptyParts);
     if (palabras.isEmpty() || !consulta.contains(QRegularExpression(u"[\\p{L}\\p{N}]"_s)))
@@ -37,7 +41,9 @@ QList<Resultado_Busqueda> recorridoIndependiente(const QString &consulta)
     QStringList partes;
     for (const QString &p : palabras)
         partes << QRegularExpression::escape(p);
-    const QString patron = u"(?<![\\p{L}\\p{N}])"_s + partes.join(u"(?![\\p{L}\\p{N}])[ \\n\\x{A0}]+"_s);
+    const QString entera = u"(?![\\p{L}\\p{N}])"_s;
+    const QString patron = u"(?<![\\p{L}\\p{N}])"_s + partes.join(entera + u"[ \\n\\x{A0}]+"_s)
+                           + (ultimaEntera ? entera : QString());
     const QRegularExpression re(patron, QRegularExpression::UseUnicodePropertiesOption);
     QList<Resultado_Busqueda> r;
     for (int e = 1; e <= Numero_Entradas; ++e) {
@@ -58,6 +64,24 @@ int totalTramos(const QList<Resultado_Busqueda> &r)
     int n = 0;
     for (const Resultado_Busqueda &f : r)
         n += int(f.tramos.size());
+    return n;
+}
+
+// The result rows' entries as a citation names them.
+QStringList nombres(const QList<Resultado_Busqueda> &r)
+{
+    QStringList n;
+    for (const Resultado_Busqueda &f : r)
+        n << Cita_Entrada(f.entrada);
+    return n;
+}
+
+// Articles by number.
+QStringList articulos(std::initializer_list<int> numeros)
+{
+    QStringList n;
+    for (const int a : numeros)
+        n << u"Artículo %1"_s.arg(a);
     return n;
 }
 
@@ -82,10 +106,15 @@ class TstBusquedaGlobal : public QObject
     Q_OBJECT
 
 private slots:
-    void textos_matchIndependentScan_data();
-    void textos_matchIndependentScan();
+    void frases_matchIndependentScan_data();
+    void frases_matchIndependentScan();
     void textos_badQueries_giveNoResults_data();
     void textos_badQueries_giveNoResults();
+    void lenguaje_textos_data();
+    void lenguaje_textos();
+    void lenguaje_pastedPage_asItsWords();
+    void lenguaje_reglas_data();
+    void lenguaje_reglas();
     void reglas_data();
     void reglas();
     void contexto_placesHitInOneLine_data();
@@ -96,10 +125,12 @@ private slots:
     void pasoDesdeEntrada();
 };
 
-void TstBusquedaGlobal::textos_matchIndependentScan_data()
+// Each phrase quoted and left open (today's phrase search, the last word a word's beginning),
+// and quoted and closed (every word whole).
+void TstBusquedaGlobal::frases_matchIndependentScan_data()
 {
     QTest::addColumn<QString>("consulta");
-    QTest::addColumn<int>("entradasMinimas"); // guards against both scans finding nothing
+    QTest::addColumn<int>("entradasMinimas"); // left open; guards against both scans finding nothing
     QTest::newRow("derechos humanos") << u"derechos humanos"_s << 20;
     QTest::newRow("organo without accent") << u"organo"_s << 40;
     QTest::newRow("república bolivariana") << u"república bolivariana"_s << 10;
@@ -115,18 +146,21 @@ void TstBusquedaGlobal::textos_matchIndependentScan_data()
     QTest::newRow("one digit") << u"5"_s << 10;
 }
 
-void TstBusquedaGlobal::textos_matchIndependentScan()
+void TstBusquedaGlobal::frases_matchIndependentScan()
 {
     QFETCH(QString, consulta);
     QFETCH(int, entradasMinimas);
-    const QList<Resultado_Busqueda> esperado = recorridoIndependiente(consulta);
-    const QList<Resultado_Busqueda> obtenido = Buscar_En_Textos(consulta);
+    const QList<Resultado_Busqueda> esperado = recorridoIndependiente(consulta, false);
+    const QList<Resultado_Busqueda> obtenido = Buscar_En_Textos(u'"' + consulta);
     QVERIFY2(esperado.size() >= entradasMinimas, qPrintable(u"only %1 entries"_s.arg(esperado.size())));
     if (entradasMinimas == 0)
         QVERIFY(esperado.isEmpty());
     QCOMPARE(obtenido.size(), esperado.size());
     QCOMPARE(totalTramos(obtenido), totalTramos(esperado));
     QCOMPARE(obtenido, esperado);
+
+    const QList<Resultado_Busqueda> entera = Buscar_En_Textos(u'"' + consulta + u'"');
+    QCOMPARE(entera, recorridoIndependiente(consulta, true));
 }
 
 void TstBusquedaGlobal::textos_badQueries_giveNoResults_data()
@@ -135,10 +169,12 @@ void TstBusquedaGlobal::textos_badQueries_giveNoResults_data()
     QTest::newRow("empty") << QString();
     QTest::newRow("spaces only") << u"   "_s;
     QTest::newRow("no letter or digit") << u". , ; «»"_s;
-    QTest::newRow("control characters") << u"dere\x01chos"_s;
-    QTest::newRow("zero character") << QString(QChar(0)) + u"a"_s;
+    QTest::newRow("control characters") << u"\"dere\x01chos"_s;
+    QTest::newRow("zero character") << u'"' + QString(QChar(0)) + u"a"_s;
     QTest::newRow("outside the texts' characters") << u"derechos ħumanos"_s;
-    QTest::newRow("pasted megabyte of one word") << u"derechos "_s.repeated(1 << 17);
+    QTest::newRow("outside the texts' characters, quoted") << u"\"derechos ħumanos\""_s;
+    QTest::newRow("word outside the texts' characters") << u"derecho vivienda ħ"_s;
+    QTest::newRow("pasted megabyte of one word, quoted") << u'"' + u"derechos "_s.repeated(1 << 17);
     QString aleatorio;
     quint32 estado = 12345;
     for (int i = 0; i < (1 << 20); ++i) {
@@ -152,6 +188,123 @@ void TstBusquedaGlobal::textos_badQueries_giveNoResults()
 {
     QFETCH(QString, consulta);
     QVERIFY(Buscar_En_Textos(consulta).isEmpty());
+}
+
+// The entries and hit counts the text gives (each checked by reading it): unquoted words
+// anywhere and in any of their forms, phrases, exclusions.
+void TstBusquedaGlobal::lenguaje_textos_data()
+{
+    QTest::addColumn<QString>("consulta");
+    QTest::addColumn<QStringList>("entradas");
+    QTest::addColumn<int>("coincidencias");
+    const QStringList derechosHumanos = QStringList{u"Preámbulo"_s}
+                                        + articulos({2, 19, 22, 23, 27, 29, 30, 31, 55, 74, 132, 152, 261, 271, 272,
+                                                     278, 280, 281, 326, 332, 337, 339, 350});
+    QTest::newRow("words anywhere") << u"derecho vivienda"_s << articulos({82, 86, 156}) << 10;
+    QTest::newRow("words in capitals, without accents") << u"DERECHO VIVIENDA"_s << articulos({82, 86, 156}) << 10;
+    QTest::newRow("five words") << u"toda persona derecho vivienda adecuada"_s << articulos({82}) << 8;
+    QTest::newRow("three words") << u"pueblos indígenas tierras"_s << articulos({119, 156, 181}) << 15;
+    QTest::newRow("words without their accents") << u"educacion gratuita"_s << articulos({102, 103}) << 10;
+    QTest::newRow("familia protección") << u"familia protección"_s << articulos({60, 75, 76, 78, 86, 178, 332}) << 23;
+    QTest::newRow("pena muerte") << u"pena muerte"_s << articulos({43}) << 2;
+    QTest::newRow("consejo federal gobierno") << u"consejo federal gobierno"_s << articulos({172, 185, 239}) << 20;
+    // Artículo 65 says "elección" only.
+    QTest::newRow("forms: elecciones")
+        << u"elecciones"_s
+        << articulos({64, 65, 67, 70, 72, 117, 146, 156, 168, 188, 189, 198, 228, 229, 233, 240, 264, 270, 293, 298,
+                      330})
+               + QStringList{u"Disposición Transitoria Cuarta"_s, u"Disposición Transitoria Séptima"_s}
+        << 28;
+    QTest::newRow("quoted phrase") << u"\"derechos humanos\""_s << derechosHumanos << 38;
+    QTest::newRow("quote left open") << u"\"derechos hum"_s << derechosHumanos << 38;
+    QTest::newRow("phrase and a word") << u"\"derechos humanos\" tratados"_s << articulos({19, 23, 31, 74, 280, 281})
+                                       << 23;
+    QTest::newRow("phrase minus a word")
+        << u"\"derechos humanos\" -tratados"_s
+        << QStringList{u"Preámbulo"_s}
+               + articulos({2, 22, 27, 29, 30, 55, 132, 152, 261, 271, 272, 278, 326, 332, 337, 339, 350})
+        << 21;
+    QTest::newRow("word minus a phrase")
+        << u"tratados -\"derechos humanos\""_s
+        << articulos({10, 21, 37, 44, 46, 54, 73, 78, 83, 98, 113, 117, 148, 153, 154, 155, 187, 189, 204, 217, 220,
+                      236, 266, 285, 318, 336})
+               + QStringList{u"Disposición Transitoria Cuarta"_s}
+        << 37;
+    QTest::newRow("minus a word no entry holds") << u"\"derechos humanos\" -ornitorrinco"_s << derechosHumanos << 38;
+    QTest::newRow("empty quote beside a word") << u"\"\" huelga"_s << articulos({97}) << 1;
+    QTest::newRow("empty quote") << u"\"\""_s << QStringList() << 0;
+    QTest::newRow("only a minus") << u"-"_s << QStringList() << 0;
+    QTest::newRow("only exclusions") << u"-tratados"_s << QStringList() << 0;
+    QTest::newRow("only punctuation") << u"¿ , ; ?"_s << QStringList() << 0;
+    QTest::newRow("word minus its own form") << u"derecho -derechos"_s << QStringList() << 0;
+}
+
+void TstBusquedaGlobal::lenguaje_textos()
+{
+    QFETCH(QString, consulta);
+    QFETCH(QStringList, entradas);
+    QFETCH(int, coincidencias);
+    const QList<Resultado_Busqueda> r = Buscar_En_Textos(consulta);
+    QCOMPARE(nombres(r), entradas);
+    QCOMPARE(totalTramos(r), coincidencias);
+}
+
+void TstBusquedaGlobal::lenguaje_pastedPage_asItsWords()
+{
+    const QString pagina = u"derechos "_s.repeated(1 << 17);
+    const QList<Resultado_Busqueda> r = Buscar_En_Textos(pagina);
+    QVERIFY(r.size() > 50);
+    QCOMPARE(r, Buscar_En_Textos(u"derechos"_s));
+}
+
+// The language's rules on small texts; hits as {start, length}.
+void TstBusquedaGlobal::lenguaje_reglas_data()
+{
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<QString>("consulta");
+    QTest::addColumn<QList<Tramo>>("esperado");
+    using L = QList<Tramo>;
+    QTest::newRow("any order") << u"la vivienda y el derecho"_s << u"derecho vivienda"_s << L{{3, 8}, {17, 7}};
+    QTest::newRow("every word needed") << u"la vivienda"_s << u"derecho vivienda"_s << L{};
+    QTest::newRow("each occurrence a hit") << u"ley y ley"_s << u"ley"_s << L{{0, 3}, {6, 3}};
+    QTest::newRow("forms of the word") << u"la ley y las leyes"_s << u"leyes"_s << L{{3, 3}, {13, 5}};
+    QTest::newRow("forms, capitals and accents") << u"la Nación"_s << u"NACIONES"_s << L{{3, 6}};
+    QTest::newRow("a word the text lacks: its own forms") << u"el voto"_s << u"votar"_s << L{{3, 4}};
+    QTest::newRow("last word a beginning, whole word marked") << u"la vivienda"_s << u"viv"_s << L{{3, 8}};
+    QTest::newRow("earlier words whole") << u"la vivienda digna"_s << u"viv digna"_s << L{};
+    QTest::newRow("punctuation and a minus inside separate words")
+        << u"derecho-vivienda"_s << u"derecho-vivienda"_s << L{{0, 7}, {8, 8}};
+    QTest::newRow("ñ is its own letter") << u"el año"_s << u"ano"_s << L{};
+    QTest::newRow("minus a word") << u"derecho a la vivienda"_s << u"derecho -vivienda"_s << L{};
+    QTest::newRow("minus a word leaves out its forms") << u"derecho a las viviendas"_s << u"derecho -vivienda"_s << L{};
+    QTest::newRow("minus a word: whole") << u"derecho a la vivienda"_s << u"derecho -viv"_s << L{{0, 7}};
+    QTest::newRow("minus a word not there") << u"derecho a la vivienda"_s << u"derecho -casa"_s << L{{0, 7}};
+    QTest::newRow("minus a phrase") << u"el derecho a la vivienda"_s << u"derecho -\"la vivienda\""_s << L{};
+    QTest::newRow("minus a phrase not there") << u"el derecho a la vivienda"_s << u"derecho -\"vivienda la\""_s
+                                              << L{{3, 7}};
+    QTest::newRow("only exclusions") << u"derecho"_s << u"-vivienda"_s << L{};
+    QTest::newRow("quoted: no other forms") << u"la ley y las leyes"_s << u"\"ley\""_s << L{{3, 3}};
+    QTest::newRow("quoted: last word whole") << u"derechos humanos"_s << u"\"derechos hum\""_s << L{};
+    QTest::newRow("quote left open: last word a beginning") << u"derechos humanos"_s << u"\"derechos hum"_s
+                                                            << L{{0, 12}};
+    QTest::newRow("typographic quotes") << u"los derechos humanos"_s << u"“derechos humanos”"_s << L{{4, 16}};
+    QTest::newRow("empty quote left aside") << u"la huelga"_s << u"\"\" huelga"_s << L{{3, 6}};
+    QTest::newRow("a phrase and its word make one hit") << u"los derechos humanos"_s
+                                                        << u"\"derechos humanos\" humanos"_s << L{{4, 16}};
+    QTest::newRow("overlapping phrases make one hit") << u"derechos humanos y deberes"_s
+                                                      << u"\"derechos humanos\" \"humanos y\""_s << L{{0, 18}};
+    QTest::newRow("phrase and word hits in text order") << u"humanos y derechos humanos"_s
+                                                        << u"\"derechos humanos\" humanos"_s << L{{0, 7}, {10, 16}};
+    QTest::newRow("a word outside Latin-1 matches nothing") << u"ħa a"_s << u"ħa"_s << L{};
+    QTest::newRow("nor leaves anything out") << u"ħa a"_s << u"a -ħa"_s << L{{3, 1}};
+}
+
+void TstBusquedaGlobal::lenguaje_reglas()
+{
+    QFETCH(QString, texto);
+    QFETCH(QString, consulta);
+    QFETCH(QList<Tramo>, esperado);
+    QCOMPARE(buscarEn(texto, consulta), esperado);
 }
 
 void TstBusquedaGlobal::reglas_data()
@@ -200,7 +353,8 @@ void TstBusquedaGlobal::reglas()
     QFETCH(QString, texto);
     QFETCH(QString, consulta);
     QFETCH(QList<Tramo>, esperado);
-    QCOMPARE(buscarFraseEn(texto, consulta), esperado);
+    // Left open, a quote is the phrase search with the last word a word's beginning.
+    QCOMPARE(buscarEn(texto, u'"' + consulta), esperado);
 }
 
 void TstBusquedaGlobal::contexto_placesHitInOneLine_data()

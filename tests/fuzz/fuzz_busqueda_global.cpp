@@ -1,15 +1,22 @@
-// buscarFraseEn with any query and text: the hits lie inside the text in increasing order
-// without overlapping; each starts at a word's start and spans the query's words, folded,
-// separated by runs of spaces or paragraph breaks; every word but the last is whole. No
-// query (no letter or digit) gives no hit. The context of each hit shows it. And no hit is
-// missed: the hits are exactly those a plain scan finds, trying every position in turn.
+// buscarEn with any query and text: the hits lie inside the text in increasing order without
+// overlapping; a query that asks for nothing (analizarConsulta) gives no hit; the context of
+// each hit shows it. And the hits are exactly those a plain scan gives, reading the query and
+// the text its own way: unquoted words compared with every word of the text, folded, as a
+// word's beginning for the growing word, and by stem, each text word stemmed by the Snowball
+// stemmer directly; phrases found by trying every position in turn; the text answering only
+// when it holds every word and phrase asked for and none left out.
 #include "busqueda_global.h"
 #include "caracter_palabra.h"
 #include "datos_fuzz.h"
 
 #include <QStringList>
 
+#include <libstemmer.h>
+
+#include <algorithm>
 #include <array>
+#include <set>
+#include <utility>
 
 namespace {
 
@@ -22,17 +29,29 @@ QChar plegarLetra(QChar c)
     return menor.decomposition().at(0).toLower();
 }
 
+// Latin-1 folded by plegarLetra; characters above it kept, so they equal no folded query.
 QString plegar(QStringView s)
 {
     QString r;
     for (const QChar c : s)
-        r += plegarLetra(c);
+        r += c.unicode() <= 0xFF ? plegarLetra(c) : c;
     return r;
 }
 
 bool separador(QChar c)
 {
     return c == u' ' || c == u'\n' || c == QChar(0xA0);
+}
+
+bool comilla(QChar c)
+{
+    return c == u'"' || c == QChar(0x201C) || c == QChar(0x201D);
+}
+
+// A query character no text character can equal.
+bool ajena(QChar c)
+{
+    return c.unicode() == 0 || c.unicode() > 0xFF;
 }
 
 // A character of the text equals one of the query (Latin-1) when both fold to the same; a
@@ -48,8 +67,129 @@ bool iguales(QChar deTexto, QChar deConsulta)
     return deTexto.unicode() <= 0xFF && plegados[deTexto.unicode()] == plegados[deConsulta.unicode()];
 }
 
+// The stem of a word by the stemmer, from its small letters, folded.
+QString tronco(QStringView palabra)
+{
+    static sb_stemmer *const lematizador = sb_stemmer_new("spanish", "UTF_8");
+    const QByteArray utf8 = palabra.toString().toLower().toUtf8();
+    const sb_symbol *r =
+        sb_stemmer_stem(lematizador, reinterpret_cast<const sb_symbol *>(utf8.constData()), int(utf8.size()));
+    return plegar(QString::fromUtf8(reinterpret_cast<const char *>(r), sb_stemmer_length(lematizador)));
+}
+
+struct Termino {
+    bool frase = false;
+    bool excluido = false;
+    bool principio = false;
+    QStringList palabras;
+};
+
+// The query read: a run of characters between white space, quoted stretches included, is
+// left out in full when it starts with a minus; a quote runs to the next quote or to the end;
+// outside quotes the words are the runs of letters and digits; inside, the runs of non-space
+// characters, the phrase dropped when it holds no letter or digit. The last term may be a
+// word's beginning when it is asked for and is a word or a quote left open.
+QStringList trozos(QStringView s)
+{
+    QStringList r;
+    QString trozo;
+    for (const QChar c : s) {
+        if (!c.isSpace())
+            trozo += c;
+        else if (!trozo.isEmpty())
+            r << std::exchange(trozo, {});
+    }
+    if (!trozo.isEmpty())
+        r << trozo;
+    return r;
+}
+
+QList<Termino> leer(const QString &consulta)
+{
+    QList<Termino> terminos;
+    qsizetype i = 0;
+    while (i < consulta.size()) {
+        if (consulta[i].isSpace()) {
+            ++i;
+            continue;
+        }
+        const bool excluido = consulta[i] == u'-';
+        i += excluido ? 1 : 0;
+        while (i < consulta.size() && !consulta[i].isSpace()) {
+            if (comilla(consulta[i])) {
+                const qsizetype fin = [&] {
+                    for (qsizetype j = i + 1; j < consulta.size(); ++j)
+                        if (comilla(consulta[j]))
+                            return j;
+                    return consulta.size();
+                }();
+                const QString dentro = consulta.mid(i + 1, fin - i - 1);
+                const bool abierta = fin == consulta.size();
+                i = std::min(fin + 1, consulta.size());
+                if (std::any_of(dentro.begin(), dentro.end(), [](QChar c) { return c.isLetterOrNumber(); }))
+                    terminos.append({true, excluido, abierta && !excluido, trozos(dentro)});
+                continue;
+            }
+            QString palabra;
+            while (i < consulta.size() && !consulta[i].isSpace() && !comilla(consulta[i])) {
+                if (consulta[i].isLetterOrNumber()) {
+                    palabra += consulta[i];
+                } else if (!palabra.isEmpty()) {
+                    terminos.append({false, excluido, false, {palabra}});
+                    palabra.clear();
+                }
+                ++i;
+            }
+            if (!palabra.isEmpty())
+                terminos.append({false, excluido, false, {palabra}});
+        }
+    }
+    if (!terminos.isEmpty() && !terminos.back().excluido && !terminos.back().frase)
+        terminos.back().principio = true;
+    return terminos;
+}
+
+// The text's words: runs of letters and digits.
+QList<Tramo> palabrasDe(const QString &texto)
+{
+    QList<Tramo> r;
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        if (!texto[i].isLetterOrNumber() || (i > 0 && texto[i - 1].isLetterOrNumber()))
+            continue;
+        qsizetype fin = i;
+        while (fin < texto.size() && texto[fin].isLetterOrNumber())
+            ++fin;
+        r.append(Tramo{int(i), int(fin - i)});
+    }
+    return r;
+}
+
+// The text's words an unquoted word matches: those written as it is, folded, and every word
+// sharing a stem with one of them (with none, the stems of the word as typed and folded);
+// as a word's beginning, also those beginning with it.
+QList<Tramo> buscarPalabra(const QString &texto, const QList<Tramo> &palabras, const QString &buscada, bool principio)
+{
+    if (std::any_of(buscada.begin(), buscada.end(), ajena))
+        return {};
+    const QString plegada = plegar(buscada);
+    std::set<QString> troncos;
+    for (const Tramo &p : palabras) {
+        if (plegar(QStringView(texto).sliced(p.inicio, p.largo)) == plegada)
+            troncos.insert(tronco(QStringView(texto).sliced(p.inicio, p.largo)));
+    }
+    if (troncos.empty())
+        troncos = {tronco(buscada), tronco(plegada)};
+    QList<Tramo> r;
+    for (const Tramo &p : palabras) {
+        const QStringView escrita = QStringView(texto).sliced(p.inicio, p.largo);
+        if (troncos.count(tronco(escrita)) || (principio && plegar(escrita).startsWith(plegada)))
+            r.append(p);
+    }
+    return r;
+}
+
 // The end of the phrase when it stands at p in the text, or -1.
-qsizetype finEn(const QString &texto, qsizetype p, const QStringList &palabras)
+qsizetype finEn(const QString &texto, qsizetype p, const QStringList &palabras, bool principio)
 {
     qsizetype i = p;
     for (qsizetype k = 0; k < palabras.size(); ++k) {
@@ -65,37 +205,25 @@ qsizetype finEn(const QString &texto, qsizetype p, const QStringList &palabras)
                 return -1;
             ++i;
         }
-        if (k + 1 < palabras.size() && i < texto.size() && texto[i].isLetterOrNumber())
+        const bool entera = k + 1 < palabras.size() || !principio;
+        if (entera && i < texto.size() && texto[i].isLetterOrNumber())
             return -1;
     }
     return i;
 }
 
-// Every hit, by trying each word start from the left and going on after each hit found.
-// The query: its runs of non-space characters, when it holds a letter or digit and only
-// characters a text can hold (Latin-1 but the 0 character).
-QList<Tramo> recorridoSimple(const QString &texto, const QString &consulta)
+// Every hit of a phrase, by trying each word start from the left and going on after each hit.
+QList<Tramo> buscarFrase(const QString &texto, const Termino &frase)
 {
-    QStringList palabras;
-    QString palabra;
-    bool conLetra = false;
-    for (const QChar c : consulta + u' ') {
-        if (c.unicode() == 0 || c.unicode() > 0xFF)
+    for (const QString &palabra : frase.palabras) {
+        if (std::any_of(palabra.begin(), palabra.end(), ajena))
             return {};
-        conLetra = conLetra || c.isLetterOrNumber();
-        if (!c.isSpace()) {
-            palabra += c;
-        } else if (!palabra.isEmpty()) {
-            palabras << palabra;
-            palabra.clear();
-        }
     }
     QList<Tramo> r;
-    if (!conLetra)
-        return r;
     qsizetype p = 0;
     while (p < texto.size()) {
-        const qsizetype fin = p == 0 || !texto[p - 1].isLetterOrNumber() ? finEn(texto, p, palabras) : -1;
+        const bool alComienzo = p == 0 || !texto[p - 1].isLetterOrNumber();
+        const qsizetype fin = alComienzo ? finEn(texto, p, frase.palabras, frase.principio) : -1;
         if (fin < 0) {
             ++p;
             continue;
@@ -106,6 +234,36 @@ QList<Tramo> recorridoSimple(const QString &texto, const QString &consulta)
     return r;
 }
 
+QList<Tramo> recorridoSimple(const QString &texto, const QString &consulta)
+{
+    const QList<Termino> terminos = leer(consulta);
+    if (std::none_of(terminos.begin(), terminos.end(), [](const Termino &t) { return !t.excluido; }))
+        return {};
+    const QList<Tramo> palabras = palabrasDe(texto);
+    QList<Tramo> tramos;
+    for (const Termino &t : terminos) {
+        const QList<Tramo> encontrados = t.frase ? buscarFrase(texto, t)
+                                                 : buscarPalabra(texto, palabras, t.palabras.front(),
+                                                                 t.principio);
+        if (t.excluido && !encontrados.isEmpty())
+            return {};
+        if (!t.excluido && encontrados.isEmpty())
+            return {};
+        if (!t.excluido)
+            tramos += encontrados;
+    }
+    // Overlapping hits make one, their union.
+    std::sort(tramos.begin(), tramos.end(), [](const Tramo &a, const Tramo &b) { return a.inicio < b.inicio; });
+    QList<Tramo> unidos;
+    for (const Tramo &t : tramos) {
+        if (!unidos.isEmpty() && t.inicio < unidos.back().inicio + unidos.back().largo)
+            unidos.back().largo = std::max(unidos.back().largo, t.inicio + t.largo - unidos.back().inicio);
+        else
+            unidos.append(t);
+    }
+    return unidos;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *datos, size_t tamano)
@@ -114,30 +272,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *datos, size_t tamano)
     const QString consulta = entrada.Texto(entrada.Entero<uint8_t>() % 48);
     const QString texto = entrada.Texto(1 << 12);
 
-    const QList<Tramo> tramos = buscarFraseEn(texto, consulta);
-    const QStringList palabras = palabrasConsulta(consulta);
-    if (palabras.isEmpty())
+    const QList<Tramo> tramos = buscarEn(texto, consulta);
+    if (analizarConsulta(consulta).motivo != Motivo_Sin_Consulta::Ninguno)
         EXIGIR(tramos.isEmpty());
     int fin = 0;
     for (const Tramo &t : tramos) {
         EXIGIR(t.inicio >= fin && t.largo > 0 && t.inicio + t.largo <= texto.size());
         fin = t.inicio + t.largo;
         EXIGIR(t.inicio == 0 || !esCaracterPalabra(texto[t.inicio - 1]));
-        // The hit, cut at its separators, is the query's words.
-        QStringList trozos;
-        qsizetype i = t.inicio;
-        while (i < fin) {
-            const qsizetype desde = i;
-            while (i < fin && !separador(texto[i]))
-                ++i;
-            trozos << plegar(QStringView(texto).sliced(desde, i - desde));
-            while (i < fin && separador(texto[i]))
-                ++i;
-        }
-        EXIGIR(trozos.size() == palabras.size());
-        for (qsizetype k = 0; k < palabras.size(); ++k)
-            EXIGIR(trozos[k] == plegar(palabras[k]));
-        EXIGIR(!separador(texto[fin - 1]));
         const Contexto_Coincidencia c = contextoDe(texto, t);
         EXIGIR(c.inicio >= 0 && c.inicio + c.largo <= c.texto.size() && c.largo == t.largo);
     }
