@@ -137,8 +137,9 @@ void Form1::setupBandaMenu()
         (*c.giro)->setFixedSize(21, 21);
         (*c.giro)->setFlechas(Recursos::imagen(Recursos::FlechaArriba), Recursos::imagen(Recursos::FlechaAbajo));
         // Arrows only: named for a screen reader after the digit they change.
-        (*c.giro)->setAccessibleName(QStringLiteral("%1 del artículo").arg(QLatin1String(c.cifra)));
+        // The spin box's interface first: naming a widget makes the plain one, which Qt keeps.
         hacerSpinAccesible(*c.giro, *c.digito);
+        (*c.giro)->setAccessibleName(QStringLiteral("%1 del artículo").arg(QLatin1String(c.cifra)));
         columna->addWidget(*c.giro, 0, Qt::AlignHCenter | Qt::AlignTop);
         columna->addStretch();
         selector->addWidget(*c.panel);
