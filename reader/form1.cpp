@@ -81,7 +81,10 @@ void Form1::changeEvent(QEvent *event)
         || !QAccessible::isActive())
         return;
     Entrada_Anunciada_Al_Activar = true;
-    QTimer::singleShot(1500, this, [this] {
+    // Unless something was told meanwhile: a move has named its own entry.
+    QTimer::singleShot(1500, this, [this, avisos = Avisos_Dados] {
+        if (Avisos_Dados != avisos)
+            return;
         Encabezados_Anunciados.clear();
         anunciarEntrada();
     });
@@ -323,6 +326,7 @@ void Form1::avisar(const QString &mensaje)
     if (!Aviso_Lector)
         Aviso_Lector = new AvisoLector(this);
     Aviso_Lector->anunciar(mensaje);
+    ++Avisos_Dados;
 }
 
 void Form1::Actualizar_Botones()

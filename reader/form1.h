@@ -168,6 +168,7 @@ private:
     void Describir_Nodos_Indice(); // each node's level and place, the first time the tree has the keyboard
     bool Nodos_Descritos = false;
     bool Entrada_Anunciada_Al_Activar = false; // the first entry, told once the window is active
+    int Avisos_Dados = 0;
     AvisoLector *Aviso_Lector = nullptr; // made on the first move a screen reader is there to hear
     QStringList Encabezados_Anunciados;  // the headings the last announcement named
     void connectHandlers();

@@ -10,7 +10,7 @@ PACKAGES=(
     libbenchmark-dev
     fonts-liberation2
     xvfb xauth x11-utils xdotool imagemagick
-    dbus at-spi2-core python3-pyatspi
+    dbus at-spi2-core python3-pyatspi orca openbox
     desktop-file-utils appstream dpkg-dev file lintian man-db
     poppler-utils
 )
