@@ -1,6 +1,7 @@
 #include "aplicacion.h"
 
 #include "apariencia.h"
+#include "traduccion_qt.h"
 
 #include <QMessageBox>
 
@@ -16,6 +17,8 @@ Aplicacion::Aplicacion(int &argc, char **argv)
     // line edit, for one, lays out its empty text before its parent's face reaches it,
     // which would otherwise load the desktop's default face for nothing.
     setFont(Apariencia::fuente());
+    // Before the first widget: the tab bar names its scroll buttons when it is made.
+    instalarTraduccionQt();
 }
 
 bool Aplicacion::notify(QObject *receiver, QEvent *event)

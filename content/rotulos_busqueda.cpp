@@ -2,16 +2,8 @@
 
 #include "busqueda_global.h"
 #include "cita.h"
+#include "contar.h"
 #include "enmiendas.h"
-
-namespace {
-
-QString contar(int n, const char *singular, const char *plural)
-{
-    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(n == 1 ? singular : plural));
-}
-
-} // namespace
 
 QString Nombre_Resultado(int entrada)
 {

@@ -12,10 +12,10 @@ class QWidget;
 // Paints the job on the device the dialog chose.
 using Pintar_Paginas = std::function<void(QPagedPaintDevice &)>;
 
-// The module's one entry point: shows the print dialog (or the preview, whose own keys are
-// Ctrl+P, Ctrl+plus, Ctrl+minus, Ctrl+PageDown and Ctrl+PageUp) over padre for a job cited
-// as cita, on A4 or Letter as the printer gives it, portrait, 2-cm margins; paints when the
-// reader prints.
+// The module's one entry point: shows the print dialog (or the preview, maximised, the page
+// fit to its width, whose own keys are Ctrl+P, Ctrl+plus or Ctrl+=, Ctrl+minus, Ctrl+PageDown
+// and Ctrl+PageUp) over padre for a job cited as cita, on A4 or Letter as the printer gives
+// it, portrait, 2-cm margins; paints when the reader prints.
 extern "C" void constitucion_dialogo_imprimir(QWidget *padre, const QString &cita, bool vistaPrevia,
                                               const Pintar_Paginas &pintar);
 using Dialogo_Imprimir = decltype(&constitucion_dialogo_imprimir);

@@ -22,9 +22,10 @@ public:
     {
     }
 
-    void parrafo(const QString &texto, const QTextCharFormat &letra, qreal antes, qreal despues)
+    void parrafo(Clase_Parrafo clase, const QString &texto, const QTextCharFormat &letra, qreal antes, qreal despues)
     {
         QTextBlockFormat bloque;
+        bloque.setProperty(Propiedad_Parrafo, int(clase));
         bloque.setTopMargin(primero ? 0 : antes);
         bloque.setBottomMargin(despues);
         if (primero)
@@ -87,18 +88,18 @@ std::unique_ptr<QTextDocument> Documento_Impresion(const Trabajo_Impresion &trab
         const int inicio = qBound(0, pieza.inicio, int(entero.size()));
         const int fin = int(std::clamp<qint64>(qint64(inicio) + qMax(0, pieza.largo), inicio, entero.size()));
 
-        redactor.parrafo(Cita_Entrada(pieza.entrada), rotulo, 16, 2);
+        redactor.parrafo(Clase_Parrafo::Rotulo, Cita_Entrada(pieza.entrada), rotulo, 16, 2);
         const QList<int> divisiones = Divisiones_Entrada(pieza.entrada);
         for (const int registro : encabezadosNuevos(anteriores, divisiones))
-            redactor.parrafo(Encabezado_Division(registro), encabezado, 0, 1);
+            redactor.parrafo(Clase_Parrafo::Encabezado, Encabezado_Division(registro), encabezado, 0, 1);
         anteriores = divisiones;
         if (const QString aviso = Nota_Enmienda(pieza.entrada); !aviso.isEmpty())
-            redactor.parrafo(aviso, nota, 2, 1);
+            redactor.parrafo(Clase_Parrafo::Nota, aviso, nota, 2, 1);
 
         // One paragraph per line; a line feed is one position, as the paragraph break is.
         int base = -1;
         for (const QString &linea : entero.mid(inicio, fin - inicio).split(QLatin1Char('\n'))) {
-            redactor.parrafo(linea, texto, 4, 2);
+            redactor.parrafo(Clase_Parrafo::Texto, linea, texto, 4, 2);
             if (base < 0)
                 base = redactor.posicion() - int(linea.size());
         }

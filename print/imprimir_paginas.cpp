@@ -2,6 +2,7 @@
 
 #include "apariencia.h"
 #include "imprimir_documento.h"
+#include "imprimir_saltos.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
@@ -14,8 +15,6 @@ namespace {
 
 // Space between the head and the text, and between the text and the foot, in points.
 constexpr qreal Separacion = 10;
-// How far, in points, a line's top may lie off its page's edges.
-constexpr qreal Solape = 4;
 
 } // namespace
 
@@ -50,6 +49,7 @@ int Imprimir_Trabajo(const Trabajo_Impresion &trabajo, QPagedPaintDevice &dispos
     const std::unique_ptr<QTextDocument> documento = Documento_Impresion(trabajo);
     documento->documentLayout()->setPaintDevice(&dispositivo);
     documento->setPageSize(QSizeF(ancho, altoCuerpo));
+    Mantener_Con_Siguiente(*documento);
     const int paginas = documento->pageCount();
 
     const QPageRanges rangos = dispositivo.pageRanges();
@@ -90,8 +90,7 @@ int Imprimir_Trabajo(const Trabajo_Impresion &trabajo, QPagedPaintDevice &dispos
             const QPointF origen = capa->position();
             for (int i = 0; i < capa->lineCount(); ++i) {
                 const QTextLine linea = capa->lineAt(i);
-                const qreal y = origen.y() + linea.y();
-                if (y >= arriba - Solape * punto && y < arriba + altoCuerpo - Solape * punto)
+                if (Pagina_Linea(origen.y() + linea.y(), altoCuerpo) == p - 1)
                     linea.draw(&pintor, origen);
             }
             const QRectF caja = capa->boundingRect().translated(origen);

@@ -2,7 +2,7 @@
 
 void UnitM01::Reiniciar_Estado()
 {
-    Articulo_Actual = Titulo_Actual = Capitulo_Actual = Seccion_Actual = 0;
+    Articulo_Actual = Titulo_Actual = Capitulo_Actual = Seccion_Actual = Division_Elegida = 0;
     Resaltar_Palabra = false;
     Palabra_Elegida.clear();
     Resaltar_Tramos.clear();

@@ -16,6 +16,8 @@ inline int32_t Articulo_Actual = 0;  // entry on screen, 0 before the first disp
 inline int32_t Titulo_Actual = 0;    // division records containing it, 0 for none
 inline int32_t Capitulo_Actual = 0;
 inline int32_t Seccion_Actual = 0;
+inline int32_t Division_Elegida = 0; // the tree node the reader clicked, while the display keeps the selection it
+                                     // moved to; 0 when the current node is the reader's own choice
 inline bool Resaltar_Palabra = false; // the next display highlights Palabra_Elegida
 inline QString Palabra_Elegida;
 inline QList<Tramo> Resaltar_Tramos;  // the next display highlights these hits of a whole-text search

@@ -5,6 +5,7 @@
 #include "aviso_lector.h"
 #include "crear.h"
 #include "divisiones.h"
+#include "entradas_descritas.h"
 #include "enmiendas.h"
 #include "entradas.h"
 #include "estado_lector.h"
@@ -106,6 +107,7 @@ void Form1::paintEvent(QPaintEvent *event)
 
 void Form1::completarArranque()
 {
+    instalarEntradasDescritas();
     construirPaginas();
     dialogoAcerca();
     llenarEstadisticasPendientes();
@@ -233,6 +235,7 @@ void Form1::Mostrar_Articulo()
     Mostrar_Aviso_Enmienda();
     anunciarEntrada();
 
+    QList<Tramo> marcas;
     if (Resaltar_Palabra) {
         const int largo = int(Palabra_Elegida.size());
         int inicio = 0;
@@ -240,7 +243,7 @@ void Form1::Mostrar_Articulo()
             const int p = ColorMemo1->FindInRange(Palabra_Elegida, inicio, int(texto.size()) - inicio);
             if (p < 0)
                 break;
-            Resaltar_Tramo(p, largo);
+            marcas.append({p, largo});
             inicio = p + largo;
         }
     }
@@ -251,10 +254,20 @@ void Form1::Mostrar_Articulo()
         // Hits from another text than the one on screen mark nothing.
         if (t.inicio < 0 || t.largo <= 0 || t.inicio + t.largo > texto.size())
             continue;
-        Resaltar_Tramo(t.inicio, t.largo);
+        marcas.append(t);
         Tramos_Mostrados.append(t);
     }
     Resaltar_Tramos.clear();
+    Resaltar_Tramos_En_Texto(marcas);
+    // The caret: where a search hit is to be shown; at the start while the reader is in the
+    // text, so that Down reads the second line; otherwise where a highlight leaves it, at the
+    // last mark, in sight (and at the end of the text without one).
+    if (const int caret = std::exchange(Caret_Tras_Mostrar, -1); caret >= 0)
+        ColorMemo1->PonerCaret(caret);
+    else if (ColorMemo1->hasFocus())
+        ColorMemo1->PonerCaret(0);
+    else if (!marcas.isEmpty())
+        ColorMemo1->PonerCaret(marcas.last().inicio);
 }
 
 void Form1::Mostrar_Aviso_Enmienda()
@@ -278,13 +291,14 @@ void Form1::Mostrar_Aviso_Enmienda()
     Aviso_Enmienda->show();
 }
 
-void Form1::Resaltar_Tramo(int inicio, int largo)
+void Form1::Resaltar_Tramos_En_Texto(const QList<Tramo> &tramos)
 {
-    Resaltado_En_Pantalla.append({inicio, largo});
-    ColorMemo1->SetSelectionStart(inicio);
-    ColorMemo1->SetSelectionLength(largo);
-    ColorMemo1->SetSelectionBold(true);
-    ColorMemo1->HighlightSelection(Apariencia::Amarillo);
+    Resaltado_En_Pantalla = tramos;
+    QList<QPair<int, int>> marcas;
+    marcas.reserve(tramos.size());
+    for (const Tramo &t : tramos)
+        marcas.append({t.inicio, t.largo});
+    ColorMemo1->MarcarTramos(marcas, Apariencia::Amarillo);
 }
 
 // A screen reader announces the new entry: the text view is named after the caption and
@@ -316,10 +330,14 @@ void Form1::anunciarEntrada()
     if (!nota.isEmpty())
         anuncio << nota;
     Encabezados_Anunciados = encabezados;
-    avisar(anuncio.join(QStringLiteral(", ")));
+    const QString mensaje = anuncio.join(QStringLiteral(", "));
+    if (Anuncio_Retenido)
+        *Anuncio_Retenido = mensaje;
+    else
+        anunciar(mensaje);
 }
 
-void Form1::avisar(const QString &mensaje)
+void Form1::anunciar(const QString &mensaje)
 {
     if (!QAccessible::isActive())
         return;
@@ -356,6 +374,7 @@ void Form1::connectHandlers()
     connect(TreeView1, &VetoTreeWidget::expanding, this, &Form1::TreeView1Expanding);
     connect(TreeView1, &VetoTreeWidget::treeClicked, this, &Form1::TreeView1Click);
     connect(TreeView1, &VetoTreeWidget::ramaConTeclado, this, &Form1::TreeView1RamaConTeclado);
+    connect(TreeView1, &QTreeWidget::currentItemChanged, this, &Form1::TreeView1CurrentChanged);
     connect(Boton_1, &QPushButton::clicked, this, &Form1::Boton_1Click);
     connect(Boton_2, &QPushButton::clicked, this, &Form1::Boton_2Click);
     connect(Boton_3, &QPushButton::clicked, this, &Form1::Boton_3Click);
@@ -417,7 +436,7 @@ void Form1::Boton_Menu_Indice_Click()
     Boton_Menu_Indice_->setAccessibleName(pista);
     // A pane one pixel wide is out of the keyboard's way too.
     PageControl1->setEnabled(Indice_Visible);
-    avisar(Indice_Visible ? QStringLiteral("Índice mostrado. Ocultar el índice izquierdo")
+    anunciar(Indice_Visible ? QStringLiteral("Índice mostrado. Ocultar el índice izquierdo")
                           : QStringLiteral("Índice oculto. Mostrar el índice izquierdo"));
     // Paint what is already pending for the caption strip now, without invalidating anything more.
     QCoreApplication::sendPostedEvents(StaticText1->window(), QEvent::UpdateRequest);

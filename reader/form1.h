@@ -86,6 +86,7 @@ public:
     void Seleccionar_Nodo();
     void TreeView1Expanding(const QTreeWidgetItem *nodo, bool &permitir);
     void TreeView1Click();
+    void TreeView1CurrentChanged();
     void Boton_1Click();
     void Boton_2Click();
     void Boton_3Click();
@@ -129,12 +130,13 @@ public:
 
     // Printing (form1_imprimir.cpp): Ctrl+P prints through the print dialog, Ctrl+Shift+P shows
     // the print preview, of what the keyboard is on: in the search window its results; in the
-    // index tree the division of the current node; elsewhere the selection the reader sees, or
+    // index tree the division of the node the reader last chose (nodoElegido); elsewhere the selection the reader sees, or
     // else the entry on screen. The tree's context menu prints the division of the node under
-    // the mouse (of the current node from the keyboard); the search window's button its results.
+    // the mouse (of the node chosen, from the keyboard); the search window's button its results.
     void Atajo_Imprimir_Triggered();
     void Atajo_Vista_Previa_Triggered();
     void TreeView1ContextMenu(QContextMenuEvent *evento);
+    QTreeWidgetItem *nodoElegido() const;
     void Ventana_BuscarImprimirPedido();
 
     // About: hides this window while the About dialog runs modally, then shows it again as it was.
@@ -162,7 +164,6 @@ private:
     void Boton_Profundidad_Toggled(QAbstractButton *boton);
     void colocarVentana(); // designed outer size, centred on the screen
     void anunciarEntrada(); // ColorMemo1's accessible name after a move, and the announcement
-    void avisar(const QString &mensaje); // told to a screen reader, if one is there
     void avisarTeclaSinEfecto(const QKeyEvent *tecla); // a stepping key whose move cannot be made
     void TreeView1RamaConTeclado(const QTreeWidgetItem *nodo, bool abrir);
     void Describir_Nodos_Indice(); // each node's level and place, the first time the tree has the keyboard
@@ -171,11 +172,17 @@ private:
     int Avisos_Dados = 0;
     AvisoLector *Aviso_Lector = nullptr; // made on the first move a screen reader is there to hear
     QStringList Encabezados_Anunciados;  // the headings the last announcement named
+    // While set, a move's announcement is left here to be said with what follows it.
+    QString *Anuncio_Retenido = nullptr;
+    void anunciar(const QString &mensaje); // told to a screen reader, if one is there
     void connectHandlers();
-    // Bold on yellow over one stretch of the text, as the concordance highlight marks a word.
-    void Resaltar_Tramo(int inicio, int largo);
+    // Bold on yellow over these stretches of the text, as the concordance highlight marks a
+    // word; the caret and the selection stay as they are.
+    void Resaltar_Tramos_En_Texto(const QList<Tramo> &tramos);
+    int Caret_Tras_Mostrar = -1; // where the next display leaves the caret, -1 for its usual place
     // Shows a hit of the search window's results: its entry with every hit highlighted
-    // (unless already on screen), the hit selected and in sight.
+    // (unless already on screen), the hit marked, the caret at its start and in sight; a
+    // screen reader hears the entry if it changed, then the hit's place and its line.
     void Mostrar_Coincidencia(Posicion_Coincidencia posicion);
     void pasoConcordancia(bool adelante);
     void pasoBusqueda(bool adelante);

@@ -77,7 +77,7 @@ void Form1::avisarTeclaSinEfecto(const QKeyEvent *tecla)
         const Atajo &a = tabla[size_t(i)];
         if (!a.boton || Acciones_Atajos[i]->isEnabled() || tecla->keyCombination() != a.tecla)
             continue;
-        avisar(Articulo_Actual <= 1 ? QStringLiteral("Ya está en la primera entrada")
+        anunciar(Articulo_Actual <= 1 ? QStringLiteral("Ya está en la primera entrada")
                                     : QStringLiteral("Ya está en la última entrada"));
         return;
     }

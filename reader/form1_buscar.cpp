@@ -3,6 +3,7 @@
 #include "form1.h"
 #include "form1_atajos.h"
 
+#include "anuncio_coincidencia.h"
 #include "estado_lector.h"
 #include "listaconbusqueda.h"
 #include "richtextview.h"
@@ -76,16 +77,23 @@ void Form1::Mostrar_Coincidencia(Posicion_Coincidencia posicion)
     if (posicion.tramo < 0 || posicion.tramo >= r.tramos.size())
         return;
     Coincidencia_Actual = posicion;
+    const Tramo &t = r.tramos[posicion.tramo];
+    // One announcement: the entry, when it changes, then the hit.
+    QString anuncio;
     if (Articulo_Actual != r.entrada || Tramos_Mostrados != r.tramos) {
         Resaltar_Tramos = r.tramos;
+        Caret_Tras_Mostrar = t.inicio;
+        Anuncio_Retenido = &anuncio;
         Mover_A_Entrada(r.entrada);
+        Anuncio_Retenido = nullptr;
+    } else {
+        ColorMemo1->PonerCaret(t.inicio);
     }
-    const Tramo &t = r.tramos[posicion.tramo];
-    ColorMemo1->SetSelectionStart(t.inicio);
-    ColorMemo1->SetSelectionLength(t.largo);
     ColorMemo1->MarcarActual(t.inicio, t.largo);
     Ventana_Buscar->marcarFila(posicion.fila);
     Ventana_Buscar->mostrarCoincidencia(r.entrada, r.tramos, posicion.tramo);
+    const QString hit = anuncioCoincidencia(r.entrada, r.tramos, posicion.tramo);
+    anunciar(anuncio.isEmpty() ? hit : anuncio + QStringLiteral(". ") + hit);
 }
 
 void Form1::pasoConcordancia(bool adelante)

@@ -56,7 +56,7 @@ Trabajo_Impresion Form1::trabajoSegunFoco() const
     if (Ventana_Buscar && foco && foco->window() == Ventana_Buscar)
         return trabajoResultados();
     if (foco == TreeView1) {
-        const QTreeWidgetItem *const nodo = TreeView1->currentItem();
+        const QTreeWidgetItem *const nodo = nodoElegido();
         return nodo ? Trabajo_Division(TreeView1->depthFirstPosition(nodo) + 1) : Trabajo_Impresion{};
     }
     if (ColorMemo1->seleccionVisible()) {
@@ -69,10 +69,10 @@ Trabajo_Impresion Form1::trabajoSegunFoco() const
 
 void Form1::TreeView1ContextMenu(QContextMenuEvent *evento)
 {
-    // The node under the mouse; from the keyboard, the current one.
+    // The node under the mouse; from the keyboard, the one the reader last chose.
     const bool raton = evento->reason() == QContextMenuEvent::Mouse;
     QTreeWidgetItem *const nodo =
-        raton ? TreeView1->itemAt(TreeView1->viewport()->mapFromGlobal(evento->globalPos())) : TreeView1->currentItem();
+        raton ? TreeView1->itemAt(TreeView1->viewport()->mapFromGlobal(evento->globalPos())) : nodoElegido();
     if (!nodo)
         return;
     const int registro = TreeView1->depthFirstPosition(nodo) + 1;

@@ -84,15 +84,15 @@ void Form1::TreeView1RamaConTeclado(const QTreeWidgetItem *nodo, bool abrir)
 {
     const int hijos = nodo->childCount();
     if (nodo->isExpanded())
-        avisar(QStringLiteral("Abierto, %1 %2").arg(hijos).arg(hijos == 1 ? u"elemento" : u"elementos"));
+        anunciar(QStringLiteral("Abierto, %1 %2").arg(hijos).arg(hijos == 1 ? u"elemento" : u"elementos"));
     else if (!abrir)
-        avisar(QStringLiteral("Cerrado"));
+        anunciar(QStringLiteral("Cerrado"));
     else if (hijos == 0)
-        avisar(QStringLiteral("No tiene divisiones dentro"));
+        anunciar(QStringLiteral("No tiene divisiones dentro"));
     else if (Boton_1->isChecked())
-        avisar(QStringLiteral("No se abre: el índice muestra solo los títulos"));
+        anunciar(QStringLiteral("No se abre: el índice muestra solo los títulos"));
     else
-        avisar(QStringLiteral("No se abre: el índice muestra solo títulos y capítulos"));
+        anunciar(QStringLiteral("No se abre: el índice muestra solo títulos y capítulos"));
 }
 
 // Each node's level and place among its siblings, for a screen reader: Qt's bridge carries
@@ -124,6 +124,8 @@ void Form1::Describir_Nodos_Indice()
 
 void Form1::Seleccionar_Nodo()
 {
+    // The display moves the selection: the current node is what the tree offers from now on.
+    Division_Elegida = 0;
     int registro = 0;
     if (Boton_1->isChecked())
         registro = Titulo_Actual;
@@ -163,4 +165,22 @@ void Form1::TreeView1Click()
     if (registro < 1 || registro > Numero_Divisiones)
         return;
     Mover_A_Entrada(Divisiones[registro].Desde);
+    // The display has moved the selection to the deepest node of the entry shown; what the
+    // reader asked for stays the node clicked, for printing.
+    Division_Elegida = registro;
+}
+
+// A node reached with the keys (or selected by the display) is the reader's choice from now on.
+void Form1::TreeView1CurrentChanged()
+{
+    Division_Elegida = 0;
+}
+
+// The node the reader last chose: the one clicked while the selection stays where the click
+// moved it, else the current one (reached with the keys or moved to by the display).
+QTreeWidgetItem *Form1::nodoElegido() const
+{
+    if (Division_Elegida > 0)
+        return TreeView1->itemAtDepthFirst(Division_Elegida - 1);
+    return TreeView1->currentItem();
 }

@@ -6,6 +6,7 @@
 #include "cabecera_orden.h"
 #include "crear.h"
 #include "estado_lector.h"
+#include "fila_actual.h"
 #include "listaconbusqueda.h"
 #include "modelo_estadisticas.h"
 #include "recursos.h"
@@ -377,5 +378,6 @@ void Form1::setupPaginaEstadisticas()
     ListView1->setModel(Modelo_Estadisticas);
     configurarInforme(ListView1, {170, 55, 45});
     Apariencia::colorear(ListView1, Apariencia::CieloAzul, Qt::black);
+    anunciarFilaAlEntrar(ListView1);
     pagina->addWidget(ListView1);
 }

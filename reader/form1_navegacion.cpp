@@ -114,7 +114,7 @@ void Form1::Mostrar_Digitos()
 // A step of the number is heard whole («231»); the digits typed are heard as typed.
 void Form1::Avisar_Numero_Selector()
 {
-    avisar(QString::number(Centenas * 100 + Decenas * 10 + Unidades));
+    anunciar(QString::number(Centenas * 100 + Decenas * 10 + Unidades));
 }
 
 void Form1::Boton_Cunsultar_ArticuloClick()
@@ -140,7 +140,7 @@ void Form1::Historial_Atras()
 {
     const int entrada = Historial_Entradas.atras(Articulo_Actual);
     if (entrada < 1) {
-        avisar(QStringLiteral("No hay entrada anterior en el historial"));
+        anunciar(QStringLiteral("No hay entrada anterior en el historial"));
         return;
     }
     Resaltar_Palabra = false;
@@ -151,7 +151,7 @@ void Form1::Historial_Adelante()
 {
     const int entrada = Historial_Entradas.adelante(Articulo_Actual);
     if (entrada < 1) {
-        avisar(QStringLiteral("No hay entrada siguiente en el historial"));
+        anunciar(QStringLiteral("No hay entrada siguiente en el historial"));
         return;
     }
     Resaltar_Palabra = false;

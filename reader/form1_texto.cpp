@@ -30,7 +30,7 @@ void Form1::Cambiar_Tamano_Texto(int pasos)
 // Heard also when the size cannot change: at either end of the scale the same size is told.
 void Form1::Avisar_Tamano_Texto()
 {
-    avisar(QStringLiteral("Tamaño del texto %1 puntos").arg(Tamano_Texto));
+    anunciar(QStringLiteral("Tamaño del texto %1 puntos").arg(Tamano_Texto));
 }
 
 void Form1::Ampliar_Texto()
@@ -64,6 +64,6 @@ void Form1::Copiar_Con_Cita()
     datos->setText(Texto_Con_Cita(pasaje, Articulo_Actual, encabezados));
     datos->setHtml(Html_Con_Cita(pasaje, Articulo_Actual, encabezados));
     QApplication::clipboard()->setMimeData(datos);
-    avisar(ColorMemo1->seleccionVisible() ? QStringLiteral("Copiado con la cita: la selección")
+    anunciar(ColorMemo1->seleccionVisible() ? QStringLiteral("Copiado con la cita: la selección")
                                           : QStringLiteral("Copiado con la cita"));
 }

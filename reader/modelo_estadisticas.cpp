@@ -1,5 +1,7 @@
 #include "modelo_estadisticas.h"
 
+#include "contar.h"
+
 #include <algorithm>
 #include <numeric>
 
@@ -74,6 +76,11 @@ QVariant ModeloEstadisticas::data(const QModelIndex &index, int role) const
         return {};
     if (role == Qt::DisplayRole)
         return filas[index.row()].columnas[index.column()];
+    // Read aloud, the zero-padded counts would be bare numbers: "1 artículo", "3 veces".
+    if (role == Qt::AccessibleTextRole && index.column() > 0) {
+        const int n = filas[index.row()].columnas[index.column()].toInt();
+        return index.column() == 1 ? contar(n, "artículo", "artículos") : contar(n, "vez", "veces");
+    }
     if (role == Qt::TextAlignmentRole)
         return int((index.column() == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
     return {};

@@ -8,7 +8,7 @@ PACKAGES=(
     cmake g++ ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev
     libbenchmark-dev
-    fonts-liberation2
+    fonts-liberation2 qt6-translations-l10n
     xvfb xauth x11-utils xdotool imagemagick
     dbus at-spi2-core python3-pyatspi orca openbox
     desktop-file-utils appstream dpkg-dev file lintian man-db

@@ -1,5 +1,6 @@
 #include "modelo_resultados.h"
 
+#include "contar.h"
 #include "delegadoresaltado.h"
 #include "enmiendas.h"
 #include "rotulos_busqueda.h"
@@ -57,6 +58,9 @@ QVariant ModeloResultados::data(const QModelIndex &index, int role) const
             return {};
         }
     }
+    // Read aloud, the bare count would be a lone number: "1 coincidencia".
+    if (role == Qt::AccessibleTextRole && index.column() == ColumnaCoincidencias)
+        return contar(f.coincidencias, "coincidencia", "coincidencias");
     if (role == DelegadoResaltado::RolTramo && index.column() == ColumnaContexto)
         return QPoint(f.contexto.inicio, f.contexto.largo);
     if (role == Qt::ToolTipRole && index.column() == ColumnaEntrada && Entrada_Enmendada(f.entrada))

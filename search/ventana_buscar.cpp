@@ -7,6 +7,7 @@
 #include "crear.h"
 #include "delegadoresaltado.h"
 #include "entradas.h"
+#include "fila_actual.h"
 #include "modelo_resultados.h"
 #include "richtextview.h"
 #include "rotulos_busqueda.h"
@@ -14,6 +15,7 @@
 #include <QAccessible>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -95,6 +97,7 @@ VentanaBuscar::VentanaBuscar(QWidget *parent)
     connect(Boton_Imprimir_Resultados, &QPushButton::clicked, this, &VentanaBuscar::imprimirPedido);
     Texto_Buscar->installEventFilter(this);
     Lista_Resultados->installEventFilter(this);
+    anunciarFilaAlEntrar(Lista_Resultados);
 }
 
 const QList<Resultado_Busqueda> &VentanaBuscar::resultados() const
@@ -111,6 +114,7 @@ void VentanaBuscar::Texto_BuscarChange()
     Boton_Imprimir_Resultados->setEnabled(Modelo_Resultados->rowCount() > 0);
     Rotulo_Vista->clear();
     Vista_Previa->ClearText();
+    Coincidencia_Pendiente.reset();
     anunciarCuenta();
     emit resultadosCambiados();
 }
@@ -127,8 +131,16 @@ void VentanaBuscar::marcarFila(int fila)
     const QModelIndex i = Modelo_Resultados->index(fila, 0);
     if (!i.isValid())
         return;
-    Lista_Resultados->setCurrentIndex(i);
+    // Quietly: the view would report its new current row as focused, and a screen reader
+    // would follow it here, away from the main window (and into this one while it is
+    // hidden); the hit is announced by the main window.
+    {
+        const QSignalBlocker sinAvisos(Lista_Resultados->selectionModel());
+        Lista_Resultados->selectionModel()->setCurrentIndex(
+            i, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
     Lista_Resultados->scrollTo(i);
+    Lista_Resultados->viewport()->update();
 }
 
 bool VentanaBuscar::eventFilter(QObject *objeto, QEvent *evento)
@@ -139,9 +151,10 @@ bool VentanaBuscar::eventFilter(QObject *objeto, QEvent *evento)
     const bool sinModificador = !(tecla->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier));
     if (objeto == Texto_Buscar && tecla->key() == Qt::Key_Down && sinModificador
         && Modelo_Resultados->rowCount() > 0) {
-        Lista_Resultados->setFocus(Qt::TabFocusReason);
+        // The row first, so that the list takes the keyboard on it (and it is heard).
         if (!Lista_Resultados->currentIndex().isValid())
             Lista_Resultados->setCurrentIndex(Modelo_Resultados->index(0, 0));
+        Lista_Resultados->setFocus(Qt::TabFocusReason);
         return true;
     }
     const bool intro = tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter;
@@ -164,7 +177,10 @@ void VentanaBuscar::anunciarCuenta()
     if (!QAccessible::isActive())
         return;
     if (!Pausa_Tecleo) {
-        Aviso_Cuenta = new AvisoLector(this);
+        // Told from the main window: a screen reader speaks a notification with the names of
+        // the windows and panes around it, and this window would add its own count line,
+        // the same words again.
+        Aviso_Cuenta = new AvisoLector(parentWidget() ? parentWidget()->window() : this);
         Pausa_Tecleo = new QTimer(this);
         Pausa_Tecleo->setSingleShot(true);
         Pausa_Tecleo->setInterval(700);
@@ -185,25 +201,27 @@ QString VentanaBuscar::consulta() const
 
 void VentanaBuscar::mostrarCoincidencia(int entrada, const QList<Tramo> &tramos, int tramo)
 {
+    // A hidden window tells a screen reader nothing: the passage waits for the window.
+    if (!isVisible()) {
+        Coincidencia_Pendiente = {entrada, tramos, tramo};
+        return;
+    }
+    Coincidencia_Pendiente.reset();
     const Pasaje_Coincidencia pasaje = pasajeDe(Texto_Entrada(entrada), tramos, tramo);
     Rotulo_Vista->setText(Cita_Entrada(entrada));
     Vista_Previa->ClearText();
     Vista_Previa->SetLinesText(pasaje.texto);
-    for (const Tramo &t : pasaje.tramos) {
-        Vista_Previa->SetSelectionStart(t.inicio);
-        Vista_Previa->SetSelectionLength(t.largo);
-        Vista_Previa->SetSelectionBold(true);
-        Vista_Previa->HighlightSelection(Apariencia::Amarillo);
-    }
+    QList<QPair<int, int>> marcas;
+    for (const Tramo &t : pasaje.tramos)
+        marcas.append({t.inicio, t.largo});
+    Vista_Previa->MarcarTramos(marcas, Apariencia::Amarillo);
     if (pasaje.actual < 0)
         return;
     const Tramo &actual = pasaje.tramos[pasaje.actual];
     Vista_Previa->MarcarActual(actual.inicio, actual.largo);
     // The hit's end, then its start, into sight.
-    Vista_Previa->SetSelectionStart(actual.inicio + actual.largo);
-    Vista_Previa->SetSelectionLength(0);
-    Vista_Previa->SetSelectionStart(actual.inicio);
-    Vista_Previa->SetSelectionLength(0);
+    Vista_Previa->PonerCaret(actual.inicio + actual.largo);
+    Vista_Previa->PonerCaret(actual.inicio);
 }
 
 void VentanaBuscar::mostrar(const QRect &texto)
@@ -215,6 +233,9 @@ void VentanaBuscar::mostrar(const QRect &texto)
     show();
     raise();
     activateWindow();
+    if (Coincidencia_Pendiente)
+        mostrarCoincidencia(Coincidencia_Pendiente->entrada, Coincidencia_Pendiente->tramos,
+                            Coincidencia_Pendiente->tramo);
     Texto_Buscar->setFocus(Qt::ShortcutFocusReason);
     Texto_Buscar->selectAll();
 }

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -67,4 +69,11 @@ private:
     void anunciarCuenta();
     AvisoLector *Aviso_Cuenta = nullptr;
     QTimer *Pausa_Tecleo = nullptr;
+    // The hit the main window showed while this one was hidden, shown here when it shows.
+    struct Coincidencia_Mostrada {
+        int entrada = 0;
+        QList<Tramo> tramos;
+        int tramo = 0;
+    };
+    std::optional<Coincidencia_Mostrada> Coincidencia_Pendiente;
 };

@@ -17,22 +17,27 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <QTextEdit>
 #include <QToolTip>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QUrl>
 
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -95,6 +100,7 @@ private slots:
     void pictureButtons_keepTheirNamesThroughChanges();
     void hiddenIndex_tabNeverReachesIt();
     void tabBar_arrowsBrowseTheTabs();
+    void textMenu_englishCaptionsDescribedInSpanish();
 
 private:
     template <typename W = QWidget>
@@ -581,6 +587,40 @@ void TstAcceso::tabBar_arrowsBrowseTheTabs()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
     QCOMPARE(paginas->currentIndex(), 1);
     QCOMPARE(QApplication::focusWidget(), hijo("Edit1"));
+void TstAcceso::textMenu_englishCaptionsDescribedInSpanish()
+{
+    // A right click on the text opens its menu, as the reader meets it.
+    auto *const memo = hijo<QTextEdit>("ColorMemo1");
+    const QPoint donde = memo->viewport()->rect().center();
+    QContextMenuEvent evento(QContextMenuEvent::Mouse, donde, memo->viewport()->mapToGlobal(donde));
+    QApplication::sendEvent(memo->viewport(), &evento);
+    auto *const menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QAccessibleInterface *const lista = QAccessible::queryAccessibleInterface(menu);
+    QVERIFY(lista);
+    QStringList nombres;
+    QStringList descripciones;
+    for (int i = 0; i < 7; ++i) {
+        QAccessibleInterface *const entrada = lista->child(i);
+        QVERIFY(entrada);
+        if (entrada->role() == QAccessible::Separator)
+            continue;
+        QCOMPARE(entrada->role(), QAccessible::MenuItem);
+        nombres << entrada->text(QAccessible::Name);
+        descripciones << entrada->text(QAccessible::Description);
+    }
+    QCOMPARE(nombres, (QStringList{u"View"_s, u"Cut"_s, u"Copy"_s, u"Paste"_s, u"Find"_s}));
+    QCOMPARE(descripciones, (QStringList{u"Ver: una copia de solo lectura del texto, en una ventana (F2)"_s,
+                                         u"Cortar: no disponible, el texto es de solo lectura"_s,
+                                         u"Copiar la selección"_s,
+                                         u"Pegar: no disponible, el texto es de solo lectura"_s,
+                                         u"Buscar en el texto, hacia adelante"_s}));
+    // "Cut" is as disabled for a screen reader as on screen; "View" is pressed as a click.
+    QVERIFY(lista->child(2)->state().disabled);
+    QVERIFY(!lista->child(0)->state().disabled);
+    QVERIFY(lista->child(0)->actionInterface());
+    QCOMPARE(lista->child(0)->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+    menu->close();
 }
 
 PRUEBA_MAIN(TstAcceso)

@@ -1,8 +1,13 @@
 // An error escaping an event handler is shown in a message box and the program goes on.
 #include "aplicacion.h"
 #include "avisos_qt.h"
+#include "richtextview.h"
 
 #include <QAbstractButton>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTabWidget>
+#include <QToolButton>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTest>
@@ -46,6 +51,7 @@ private slots:
     void textoError();
     void errorInHandler_showsMessageAndCarriesOn_data();
     void errorInHandler_showsMessageAndCarriesOn();
+    void qtOwnWords_areSpanish();
 };
 
 void TstAplicacion::textoError_data()
@@ -98,6 +104,35 @@ void TstAplicacion::errorInHandler_showsMessageAndCarriesOn()
     bool entregado = false;
     QTimer::singleShot(0, this, [&entregado] { entregado = true; });
     QTRY_VERIFY(entregado);
+}
+
+void TstAplicacion::qtOwnWords_areSpanish()
+{
+    // A line edit's own context menu, as Qt makes it on a right click.
+    QLineEdit linea(QStringLiteral("abc"));
+    const std::unique_ptr<QMenu> menu(linea.createStandardContextMenu());
+    QStringList textos;
+    for (const QAction *a : menu->actions()) {
+        if (!a->isSeparator())
+            textos << a->text().section(QLatin1Char('\t'), 0, 0);
+    }
+    QCOMPARE(textos, (QStringList{QStringLiteral("&Deshacer"), QStringLiteral("&Rehacer"), QStringLiteral("Cor&tar"),
+                                  QStringLiteral("&Copiar"), QStringLiteral("&Pegar"), QStringLiteral("Borrar"),
+                                  QStringLiteral("Seleccionar todo")}));
+    // The tab bar's scroll buttons, as a screen reader names them.
+    QTabWidget pestanas;
+    const auto *const izquierda = pestanas.findChild<QToolButton *>(QStringLiteral("ScrollLeftButton"));
+    QVERIFY(izquierda);
+    QCOMPARE(izquierda->accessibleName(), QStringLiteral("Desplazar hacia la izquierda"));
+    // The standard buttons.
+    QMessageBox caja;
+    caja.setStandardButtons(QMessageBox::Ok);
+    QCOMPARE(caja.button(QMessageBox::Ok)->text(), QStringLiteral("Aceptar"));
+    // The text view's own menu keeps its English captions.
+    RichTextView vista;
+    const std::unique_ptr<QMenu> menuTexto(vista.crearMenuContextual(nullptr));
+    QCOMPARE(menuTexto->actions().first()->text(), QStringLiteral("&View"));
+    QCOMPARE(menuTexto->actions().at(2)->text(), QStringLiteral("Cu&t"));
 }
 
 // The application object under test, as the program makes it.

@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
@@ -31,6 +32,7 @@ private slots:
     void highlight_marksEveryWholeWordAndNothingElse_data();
     void highlight_marksEveryWholeWordAndNothingElse();
     void highlight_appliesToOneDisplayOnly();
+    void keyboardInText_caretAtStartOnEveryMove();
 
 private:
     QLabel *label(const char *nombre) const { return ventana->findChild<QLabel *>(QString::fromLatin1(nombre)); }
@@ -242,6 +244,43 @@ void TstForm1::highlight_appliesToOneDisplayOnly()
     QCOMPARE(UnitM01::Articulo_Actual, 3);
     QVERIFY(resaltados(&otroFormato).isEmpty());
     QVERIFY(!otroFormato);
+}
+
+void TstForm1::keyboardInText_caretAtStartOnEveryMove()
+{
+    ventana->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(ventana.get()));
+    memo()->setFocus(Qt::TabFocusReason);
+    QVERIFY(memo()->hasFocus());
+    // Each way of moving, with the keyboard in the text; the third highlights a word (which
+    // otherwise leaves the caret at its last occurrence), the others show a plain entry
+    // (which otherwise leaves the caret at the end).
+    const struct {
+        const char *que;
+        QKeyCombination tecla;
+        bool resaltar;
+        int entrada;
+    } casos[] = {
+        {"Alt+PageDown", Qt::ALT | Qt::Key_PageDown, false, 2},
+        {"Alt+End", Qt::ALT | Qt::Key_End, false, 371},
+        {"Alt+Home, a word highlighted", Qt::ALT | Qt::Key_Home, true, 1},
+        {"Alt+PageDown again", Qt::ALT | Qt::Key_PageDown, false, 2},
+        {"Alt+PageUp", Qt::ALT | Qt::Key_PageUp, false, 1},
+        {"Alt+Left (back)", Qt::ALT | Qt::Key_Left, false, 2},
+    };
+    for (const auto &c : casos) {
+        UnitM01::Palabra_Elegida = QStringLiteral("derechos");
+        UnitM01::Resaltar_Palabra = c.resaltar;
+        QTest::keyClick(memo(), c.tecla.key(), c.tecla.keyboardModifiers());
+        QVERIFY2(UnitM01::Articulo_Actual == c.entrada, c.que);
+        QVERIFY2(memo()->hasFocus(), c.que);
+        QVERIFY2(!memo()->textCursor().hasSelection(), c.que);
+        QVERIFY2(memo()->textCursor().position() == 0, c.que);
+        QVERIFY2(memo()->verticalScrollBar()->value() == 0, c.que);
+    }
+    // Down reads the second line: the caret goes down from the first.
+    QTest::keyClick(memo(), Qt::Key_Down);
+    QVERIFY(memo()->textCursor().position() > 0);
 }
 
 PRUEBA_MAIN(TstForm1)

@@ -3,17 +3,22 @@
 // keys, menus and dialogs.
 #include "arranque_completo.h"
 #include "avisos_qt.h"
+#include "busqueda_global.h"
 #include "comprobar.h"
+#include "divisiones.h"
 #include "entradas.h"
 #include "estado_lector.h"
 #include "form1.h"
+#include "imprimir_documento.h"
 #include "imprimir_paginas.h"
+#include "imprimir_saltos.h"
 #include "imprimir_trabajo.h"
 #include "richtextview.h"
 #include "teclear.h"
 #include "ventana_buscar.h"
 
 #include <QAction>
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDir>
 #include <QImage>
@@ -27,6 +32,9 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -127,6 +135,72 @@ QString plano(const QString &texto)
     return texto.simplified();
 }
 
+bool esEncabezado(const QString &linea)
+{
+    static const QRegularExpression encabezado(u"^(TÍTULO [IVX]+ |Capítulo [IVX]+ |Sección [A-Za-zé]+:|DISPOSICI)"_s);
+    return encabezado.match(linea).hasMatch();
+}
+
+// The division record whose heading starts so.
+int registroDe(const QString &encabezado)
+{
+    for (int r = 1; r <= Numero_Divisiones; ++r) {
+        if (Divisiones[r].Titulo.startsWith(encabezado))
+            return r;
+    }
+    return 0;
+}
+
+// The lines of a page between its running head (the citation, wrapped) and its foot.
+QStringList cuerpoDePagina(const QString &texto, const QString &cita)
+{
+    QStringList lineas;
+    for (const QString &l : texto.split(u'\n')) {
+        if (!l.trimmed().isEmpty())
+            lineas << l.trimmed();
+    }
+    QString cabeza;
+    while (!lineas.isEmpty() && plano(cita).startsWith(plano(cabeza + u' ' + lineas.first()))) {
+        cabeza += u' ' + lineas.takeFirst();
+        if (plano(cabeza) == plano(cita))
+            break;
+    }
+    if (!lineas.isEmpty() && lineas.last().startsWith(u"página "_s))
+        lineas.removeLast();
+    return lineas;
+}
+
+// Whether a caption and its headings are split from the first two lines of their text on the
+// document's pages, as laid out now: the caption's first line and the group's last on
+// different pages.
+int gruposPartidos(QTextDocument &documento)
+{
+    const qreal alto = documento.pageSize().height();
+    const auto pagina = [alto](const QTextBlock &b, int linea) {
+        const QTextLayout *const capa = b.layout();
+        return Pagina_Linea(capa->position().y() + capa->lineAt(linea).y(), alto);
+    };
+    documento.documentLayout()->documentSize(); // the whole layout
+    int partidos = 0;
+    for (QTextBlock b = documento.begin(); b.isValid(); b = b.next()) {
+        if (b.blockFormat().intProperty(Propiedad_Parrafo) != int(Clase_Parrafo::Rotulo))
+            continue;
+        int lineas = 0;
+        int ultima = pagina(b, 0);
+        for (QTextBlock t = b.next(); t.isValid() && lineas < 2; t = t.next()) {
+            const auto clase = Clase_Parrafo(t.blockFormat().intProperty(Propiedad_Parrafo));
+            if (clase == Clase_Parrafo::Rotulo)
+                break;
+            for (int i = 0; i < t.layout()->lineCount() && lineas < 2; ++i) {
+                ultima = pagina(t, i);
+                lineas += clase == Clase_Parrafo::Texto;
+            }
+        }
+        partidos += ultima != pagina(b, 0);
+    }
+    return partidos;
+}
+
 } // namespace
 
 class TstImprimir : public QObject
@@ -146,16 +220,22 @@ private slots:
     void pdf_pagesNumberedNofM();
     void pdf_highlightPrintsOnYellow();
     void pdf_emptyJobWritesNothing();
+    void pages_captionStaysWithItsFirstLines();
+    void pdf_noPageEndsWithACaptionOrHeading_data();
+    void pdf_noPageEndsWithACaptionOrHeading();
     // The window
     void ctrlP_printsEntryOrTheSelectionSeen_data();
     void ctrlP_printsEntryOrTheSelectionSeen();
     void ctrlP_inTheTree_printsTheDivision();
+    void ctrlP_afterClickingATitle_printsTheTitle_data();
+    void ctrlP_afterClickingATitle_printsTheTitle();
     void treeMenu_printsTheNodeDivision();
     void searchWindow_printsEveryResult_data();
     void searchWindow_printsEveryResult();
     void escape_leavesEverythingAsItWas_data();
     void escape_leavesEverythingAsItWas();
     void preview_showsThePagesPrinted();
+    void preview_zoomKeysAndScreenSize();
     void textViewMenu_offersPrintingAfterItsSevenEntries();
 
 private:
@@ -483,6 +563,67 @@ void TstImprimir::pdf_emptyJobWritesNothing()
     QCOMPARE(Pie_Pagina(3, 7), u"página 3 de 7"_s);
 }
 
+void TstImprimir::pages_captionStaysWithItsFirstLines()
+{
+    // A page height, found from the layout, at which some caption is split from the first two
+    // lines of its text; then the captions moved put every one back with them.
+    const Trabajo_Impresion trabajo = Trabajo_Division(registroDe(u"TÍTULO III "_s));
+    const std::unique_ptr<QTextDocument> documento = Documento_Impresion(trabajo);
+    qreal alto = 0;
+    for (qreal h = 300; h < 700 && alto == 0; h += 7) {
+        documento->setPageSize(QSizeF(480, h));
+        if (gruposPartidos(*documento) > 0)
+            alto = h;
+    }
+    QVERIFY(alto > 0);
+    const int bloques = documento->blockCount();
+    const int paginas = documento->pageCount();
+    const int movidos = Mantener_Con_Siguiente(*documento);
+    QVERIFY(movidos > 0);
+    QCOMPARE(gruposPartidos(*documento), 0);
+    QCOMPARE(documento->blockCount(), bloques);
+    QVERIFY(documento->pageCount() >= paginas && documento->pageCount() <= paginas + movidos);
+    // Laid out again as it is, nothing more moves.
+    QCOMPARE(Mantener_Con_Siguiente(*documento), 0);
+}
+
+void TstImprimir::pdf_noPageEndsWithACaptionOrHeading_data()
+{
+    QTest::addColumn<Trabajo_Impresion>("trabajo");
+    // Each of these, on A4, had a caption (and headings) at the foot of a page, its text on the next.
+    QTest::newRow("title IV") << Trabajo_Division(registroDe(u"TÍTULO IV "_s));
+    QTest::newRow("title V") << Trabajo_Division(registroDe(u"TÍTULO V "_s));
+    QTest::newRow("the results of «derechos humanos»")
+        << Trabajo_Resultados(Buscar_En_Textos(u"derechos humanos"), u"derechos humanos");
+}
+
+void TstImprimir::pdf_noPageEndsWithACaptionOrHeading()
+{
+    QFETCH(Trabajo_Impresion, trabajo);
+    const QString pdf = archivo(u"saltos.pdf"_s);
+    auto escritor = escritorPdf(pdf, trabajo.cita);
+    escritor->setPageSize(QPageSize(QPageSize::A4));
+    const int paginas = Imprimir_Trabajo(trabajo, *escritor);
+    escritor.reset();
+    QVERIFY(paginas > 3);
+    QStringList todos;
+    for (int p = 1; p <= paginas; ++p) {
+        const QString texto = textoPdf(pdf, p);
+        const QStringList cuerpo = cuerpoDePagina(texto, trabajo.cita);
+        QVERIFY2(cuerpo.size() > 2, qPrintable(texto));
+        // The last two lines of a page are text: a caption or heading there would leave less
+        // than two lines of its text with it.
+        for (const QString &l : cuerpo.mid(cuerpo.size() - 2))
+            QVERIFY2(rotulos(l).isEmpty() && !esEncabezado(l),
+                     qPrintable(u"page %1 of %2 ends with «%3»: "_s.arg(p).arg(paginas).arg(l)
+                                + cuerpo.mid(cuerpo.size() - 6).join(u" / "_s)));
+        todos << rotulos(texto);
+    }
+    // Nothing lost or repeated on the way.
+    QCOMPARE(todos.size(), trabajo.piezas.size());
+    QCOMPARE(QSet<QString>(todos.begin(), todos.end()).size(), todos.size());
+}
+
 // The window
 
 void TstImprimir::ctrlP_printsEntryOrTheSelectionSeen_data()
@@ -537,6 +678,68 @@ void TstImprimir::ctrlP_inTheTree_printsTheDivision()
     QCOMPARE(rotulos(texto), (QStringList{u"Artículo 156"_s, u"Artículo 157"_s, u"Artículo 158"_s}));
     QVERIFY(!texto.contains(u"Artículo 155."_s));
     QVERIFY(!texto.contains(u"Artículo 159."_s));
+    QTRY_COMPARE(foco(), arbol());
+}
+
+void TstImprimir::ctrlP_afterClickingATitle_printsTheTitle_data()
+{
+    QTest::addColumn<bool>("vistaPrevia");
+    QTest::addColumn<int>("abajo"); // Down presses after the click
+    QTest::addColumn<QString>("division");
+    QTest::newRow("Ctrl+P") << false << 0 << u"TÍTULO IV DEL PODER PÚBLICO"_s;
+    QTest::newRow("Ctrl+Shift+P") << true << 0 << u"TÍTULO IV DEL PODER PÚBLICO"_s;
+    // The node the display selected, then one below it reached with the keys.
+    QTest::newRow("a node reached with the keys after the click")
+        << false << 1 << u"TÍTULO IV DEL PODER PÚBLICO — Capítulo I De las Disposiciones Fundamentales — Sección "
+                         "Segunda: De la administración pública"_s;
+}
+
+void TstImprimir::ctrlP_afterClickingATitle_printsTheTitle()
+{
+    QFETCH(bool, vistaPrevia);
+    QFETCH(int, abajo);
+    QFETCH(QString, division);
+    QVERIFY(abrirVentana());
+    const QList<QTreeWidgetItem *> nodos = arbol()->findItems(u"TÍTULO IV "_s, Qt::MatchStartsWith | Qt::MatchRecursive);
+    QCOMPARE(nodos.size(), 1);
+    arbol()->scrollToItem(nodos.first());
+    QTest::mouseClick(arbol()->viewport(), Qt::LeftButton, {}, arbol()->visualItemRect(nodos.first()).center());
+    QCOMPARE(foco(), arbol());
+    QCOMPARE(UnitM01::Articulo_Actual, 137); // the title's first entry, article 136
+    // The display moved the selection to the entry's deepest division.
+    QCOMPARE(arbol()->currentItem()->text(0).trimmed(), u"Sección Primera: Disposiciones Generales"_s);
+    for (int i = 0; i < abajo; ++i)
+        tecla(QKeyCombination(Qt::Key_Down));
+
+    const QString pdf = archivo(u"titulo.pdf"_s);
+    QString titulo;
+    int vistas = 0;
+    alAbrirse([&](QDialog *d) {
+        titulo = d->windowTitle();
+        if (auto *const paginas = d->findChild<QPrintPreviewWidget *>()) {
+            if (QTest::qWaitFor([paginas] { return paginas->pageCount() > 0; }))
+                vistas = paginas->pageCount();
+            escape(d);
+        } else {
+            aceptarCon(d, pdf);
+        }
+    });
+    tecla(vistaPrevia ? Qt::CTRL | Qt::SHIFT | Qt::Key_P : Qt::CTRL | Qt::Key_P);
+    QVERIFY(servido);
+    QCOMPARE(titulo, (vistaPrevia ? u"Vista previa: "_s : u"Imprimir: "_s) + Obra + u", "_s + division);
+    if (vistaPrevia) {
+        // As many pages as the title printed.
+        const QString titulo4 = archivo(u"titulo4.pdf"_s);
+        const Trabajo_Impresion trabajo = Trabajo_Division(registroDe(u"TÍTULO IV "_s));
+        QCOMPARE(vistas, Imprimir_Trabajo(trabajo, *escritorPdf(titulo4, trabajo.cita)));
+    } else if (abajo == 0) {
+        QStringList esperados;
+        for (int a = 136; a <= 185; ++a)
+            esperados << u"Artículo %1"_s.arg(a);
+        QCOMPARE(rotulos(textoPdf(pdf)), esperados);
+    } else {
+        QCOMPARE(rotulos(textoPdf(pdf)).first(), u"Artículo 141"_s);
+    }
     QTRY_COMPARE(foco(), arbol());
 }
 
@@ -657,6 +860,47 @@ void TstImprimir::preview_showsThePagesPrinted()
     QCOMPARE(titulo, u"Vista previa: "_s + Obra + u", TÍTULO IV DEL PODER PÚBLICO — Capítulo I De las Disposiciones "
                                                   "Fundamentales"_s);
     QTRY_COMPARE(foco(), arbol());
+}
+
+void TstImprimir::preview_zoomKeysAndScreenSize()
+{
+    QVERIFY(abrirVentana());
+    ventana->elegirArticulo(157);
+    QPrintPreviewWidget::ZoomMode ajuste = QPrintPreviewWidget::CustomZoom;
+    QList<qreal> zoom; // on opening, then after each key
+    QRect marco;
+    QRect pantalla;
+    alAbrirse([&](QDialog *d) {
+        auto *const paginas = d->findChild<QPrintPreviewWidget *>();
+        COMPROBAR(QVERIFY(paginas));
+        COMPROBAR(QVERIFY(QTest::qWaitFor([paginas] { return paginas->pageCount() > 0; })));
+        // As the window manager does with a dialog it maps.
+        d->activateWindow();
+        COMPROBAR(QVERIFY(QTest::qWaitFor([d] { return QApplication::activeWindow() == d; })));
+        ajuste = paginas->zoomMode();
+        zoom << paginas->zoomFactor();
+        for (const QKeyCombination t : {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal, Qt::CTRL | Qt::Key_Minus,
+                                        Qt::CTRL | Qt::Key_Minus, QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus)}) {
+            QWidget *const f = QApplication::focusWidget();
+            QTest::keyClick(f && f->window() == d ? f : d, t.key(), t.keyboardModifiers());
+            zoom << paginas->zoomFactor();
+        }
+        marco = d->frameGeometry();
+        pantalla = d->screen()->availableGeometry();
+        escape(d);
+    });
+    tecla(Qt::CTRL | Qt::SHIFT | Qt::Key_P);
+    QVERIFY(servido);
+    QCOMPARE(ajuste, QPrintPreviewWidget::FitToWidth);
+    QCOMPARE(zoom.size(), 6);
+    QVERIFY2(zoom[1] > zoom[0] && zoom[2] > zoom[1], qPrintable(QDebug::toString(zoom)));
+    QVERIFY2(zoom[3] < zoom[2] && zoom[4] < zoom[3], qPrintable(QDebug::toString(zoom)));
+    QVERIFY(qFuzzyCompare(zoom[4], zoom[0]));
+    QVERIFY(zoom[5] > zoom[4]);
+    // The whole of the screen's available area, and no more.
+    QVERIFY2(pantalla.contains(marco), qPrintable(QDebug::toString(marco) + QDebug::toString(pantalla)));
+    QVERIFY2(marco.width() * 10 >= pantalla.width() * 9 && marco.height() * 10 >= pantalla.height() * 9,
+             qPrintable(QDebug::toString(marco) + QDebug::toString(pantalla)));
 }
 
 void TstImprimir::textViewMenu_offersPrintingAfterItsSevenEntries()

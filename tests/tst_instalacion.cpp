@@ -256,7 +256,8 @@ void TstInstalacion::debianPackage_holdsTheTreeDependsOnQtAndStarts()
 
     const Salida depende = ejecutar(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), deb, QStringLiteral("Depends")});
     QCOMPARE(depende.codigo, 0);
-    for (const char *paquete : {"libqt6widgets6", "libqt6gui6", "libqt6core6", "qt6-qpa-plugins", "fonts-liberation2"})
+    for (const char *paquete : {"libqt6widgets6", "libqt6gui6", "libqt6core6", "qt6-qpa-plugins", "fonts-liberation2",
+                                "qt6-translations-l10n"})
         QVERIFY2(depende.texto.contains(QLatin1String(paquete)), qPrintable(depende.texto));
 
     // Qt takes its Wayland plugin in a Wayland session; the package asks for it without needing it.

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -32,6 +33,8 @@ struct Suceso {
     QString objeto; // the object's name
     QString nombre; // its accessible name
     QAccessible::Role papel;
+    QString ventana;    // the name of the window it sits in
+    QString nombreHijo; // the accessible name of the child the event is about, if any
 };
 
 QList<Suceso> sucesos;
@@ -43,8 +46,27 @@ void registrar(QAccessibleEvent *evento)
     if (!objeto)
         return;
     QAccessibleInterface *const iface = QAccessible::queryAccessibleInterface(objeto);
+    const QString ventana = objeto->isWidgetType() ? static_cast<QWidget *>(objeto)->window()->objectName() : QString();
+    QAccessibleInterface *const hijo = iface && evento->child() >= 0 ? iface->child(evento->child()) : nullptr;
     sucesos.append({evento->type(), objeto->objectName(), iface ? iface->text(QAccessible::Name) : QString(),
-                    iface ? iface->role() : QAccessible::NoRole});
+                    iface ? iface->role() : QAccessible::NoRole, ventana,
+                    hijo ? hijo->text(QAccessible::Name) : QString()});
+}
+
+// The events of one kind about one object since the list was last emptied.
+qsizetype cuantos(QAccessible::Event tipo, const QString &objeto)
+{
+    return std::count_if(sucesos.cbegin(), sucesos.cend(),
+                         [&](const Suceso &s) { return s.tipo == tipo && s.objeto == objeto; });
+}
+
+// The item the last focus event reported, "" for a control's own focus.
+QString ultimoFoco()
+{
+    for (auto s = sucesos.crbegin(); s != sucesos.crend(); ++s)
+        if (s->tipo == QAccessible::Focus)
+            return s->objeto + u'/' + s->nombreHijo;
+    return {};
 }
 
 // The notifications shown since the list was last emptied: what was announced.
@@ -75,6 +97,10 @@ private slots:
     void tree_claimsNoFocusItHasNot();
     void searchCount_announcedOnceTypingPauses();
     void aboutLinks_areLinksThatOpen();
+    void f3_oneAnnouncementPerHitNoSelectionStorm();
+    void hiddenSearchWindow_tellsNothing();
+    void firstRow_heardWhenAListTakesTheKeyboard();
+    void rows_readWithTheirNouns();
     void spinButtons_haveValueAndActions();
     void keys_sayWhatTheyDid_data();
     void keys_sayWhatTheyDid();
@@ -86,6 +112,19 @@ private:
     void tecla(QKeyCombination c) const
     {
         QTest::keyClick(QApplication::focusWidget(), c.key(), c.keyboardModifiers());
+    }
+
+    // Ctrl+F, the query typed, and its count announced.
+    QLineEdit *buscar(const QString &consulta)
+    {
+        tecla(Qt::CTRL | Qt::Key_F);
+        auto *const texto = ventana->findChild<QLineEdit *>(u"Texto_Buscar"_s);
+        if (!texto || !QTest::qWaitFor([texto] { return texto->hasFocus(); }))
+            return nullptr;
+        teclear(texto, consulta);
+        if (!QTest::qWaitFor([] { return !anunciado().isEmpty(); }))
+            return nullptr;
+        return texto;
     }
 
     std::unique_ptr<Form1> ventana;
@@ -433,6 +472,133 @@ void TstLectorPantalla::about_saysWhatOnlyShows()
     QCOMPARE(ultimoAviso(), u"Este diálogo se cierra con su botón Cerrar"_s);
     QTest::keyClick(boton, Qt::Key_Return);
     QVERIFY(!dialogo->isVisible());
+void TstLectorPantalla::f3_oneAnnouncementPerHitNoSelectionStorm()
+{
+    QVERIFY(buscar(u"derechos humanos"_s));
+    tecla(QKeyCombination(Qt::Key_Return)); // the first result, the Preámbulo
+    tecla(QKeyCombination(Qt::Key_F3));     // article 2
+    // Into article 19, which holds two hits: one announcement, the entry then the hit. Its
+    // hits are marked without a word to a screen reader (no selection, no change of text
+    // reported); the caret moves as the old text goes, as the new one comes in and stands at
+    // its end, and once more, to the hit: a few moves, not two for every mark.
+    sucesos.clear();
+    tecla(QKeyCombination(Qt::Key_F3));
+    QCOMPARE(anunciado(), QStringList{u"Artículo 19, III DE LOS DERECHOS HUMANOS Y GARANTÍAS, Y DE LOS DEBERES, I "
+                                      u"Disposiciones Generales. coincidencia 1 de 2 en el Artículo 19: … e "
+                                      u"interdependiente de los derechos humanos. Su respeto y garantía son …"_s});
+    QCOMPARE(cuantos(QAccessible::TextSelectionChanged, u"ColorMemo1"_s), 0);
+    QCOMPARE(cuantos(QAccessible::TextUpdated, u"ColorMemo1"_s), 0);
+    QVERIFY(cuantos(QAccessible::TextCaretMoved, u"ColorMemo1"_s) <= 4);
+    // Within the entry: the hit alone, one move of the caret.
+    sucesos.clear();
+    tecla(QKeyCombination(Qt::Key_F3));
+    QCOMPARE(anunciado(), QStringList{u"coincidencia 2 de 2 en el Artículo 19: … con los tratados sobre derechos "
+                                      u"humanos suscritos y ratificados por la …"_s});
+    QCOMPARE(cuantos(QAccessible::TextSelectionChanged, u"ColorMemo1"_s), 0);
+    QCOMPARE(cuantos(QAccessible::TextCaretMoved, u"ColorMemo1"_s), 1);
+    // On into article 22, shorter than the place of the last hit: what a screen reader asks
+    // of the text is answered from the new text (any out-of-range position would warn).
+    sucesos.clear();
+    tecla(QKeyCombination(Qt::Key_F3));
+    QCOMPARE(anunciado(), QStringList{u"Artículo 22. coincidencia 1 de 1 en el Artículo 22: … internacionales "
+                                      u"sobre derechos humanos no debe entenderse como …"_s});
+    QAccessibleTextInterface *const texto =
+        QAccessible::queryAccessibleInterface(hijo(u"ColorMemo1"_s))->textInterface();
+    QVERIFY(texto);
+    QCOMPARE(texto->selectionCount(), 0);
+    int inicio = 0;
+    int fin = 0;
+    QVERIFY(texto->textAtOffset(texto->cursorPosition(), QAccessible::LineBoundary, &inicio, &fin)
+                .contains(u"derechos humanos"_s));
+}
+
+void TstLectorPantalla::hiddenSearchWindow_tellsNothing()
+{
+    QLineEdit *const texto = buscar(u"derechos humanos"_s);
+    QVERIFY(texto);
+    tecla(QKeyCombination(Qt::Key_Return));
+    QWidget *const buscador = texto->window();
+    QTest::keyClick(texto, Qt::Key_Escape);
+    QTRY_VERIFY(!buscador->isVisible());
+    ventana->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(ventana.get()));
+    // F3 and Shift+F3 from the main window: the entries are announced, and nothing comes
+    // from the hidden window, whose list and passage follow the hits.
+    for (const QKeyCombination c : {QKeyCombination(Qt::Key_F3), Qt::SHIFT | Qt::Key_F3, QKeyCombination(Qt::Key_F3)}) {
+        sucesos.clear();
+        tecla(c);
+        QCOMPARE(anunciado().size(), 1);
+        for (const Suceso &s : std::as_const(sucesos))
+            QVERIFY2(s.ventana != buscador->objectName(), qPrintable(s.objeto));
+    }
+    QCOMPARE(anunciado().first(), u"Artículo 2, I PRINCIPIOS FUNDAMENTALES. coincidencia 1 de 1 en el Artículo 2: "
+                                  u"… general, la preeminencia de los derechos humanos, la ética y el pluralismo …"_s);
+    // Shown again, the window shows where F3 left it.
+    tecla(Qt::CTRL | Qt::Key_F);
+    auto *const lista = buscador->findChild<QTableView *>(u"Lista_Resultados"_s);
+    QTRY_VERIFY(buscador->isVisible());
+    QCOMPARE(lista->model()->index(lista->currentIndex().row(), 0).data().toString(), u"Artículo 2"_s);
+    QCOMPARE(buscador->findChild<QLabel *>(u"Rotulo_Vista"_s)->text(), u"Artículo 2"_s);
+}
+
+void TstLectorPantalla::firstRow_heardWhenAListTakesTheKeyboard()
+{
+    // Down from the search box: the list takes the keyboard, then its first row is told.
+    QVERIFY(buscar(u"derechos humanos"_s));
+    sucesos.clear();
+    tecla(QKeyCombination(Qt::Key_Down));
+    QTRY_COMPARE(ultimoFoco(), u"Lista_Resultados/Preámbulo"_s);
+    // Into the statistics table, its first row; Down then the second.
+    ventana->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(ventana.get()));
+    auto *const paginas = ventana->findChild<QTabWidget *>(u"PageControl1"_s);
+    paginas->setCurrentIndex(2);
+    sucesos.clear();
+    hijo(u"ListView1"_s)->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(ultimoFoco(), u"ListView1/Abandono"_s);
+    tecla(QKeyCombination(Qt::Key_Down));
+    QCOMPARE(ultimoFoco(), u"ListView1/Abierta"_s);
+    // The word list of "Referencias": Down chooses the first word, and it is told.
+    paginas->setCurrentIndex(1);
+    teclear(hijo(u"Edit1"_s), u"estadal"_s);
+    hijo(u"ListBox1"_s)->setFocus(Qt::TabFocusReason);
+    QTest::qWait(50);
+    sucesos.clear();
+    tecla(QKeyCombination(Qt::Key_Down));
+    QCOMPARE(ultimoFoco(), u"ListBox1/Estadal"_s);
+}
+
+void TstLectorPantalla::rows_readWithTheirNouns()
+{
+    // A bare number read aloud says nothing: the counts are read with their nouns, and shown
+    // as they were.
+    QVERIFY(buscar(u"derechos humanos"_s));
+    auto *const lista = ventana->findChild<QTableView *>(u"Lista_Resultados"_s);
+    QAccessibleTableInterface *const resultados = QAccessible::queryAccessibleInterface(lista)->tableInterface();
+    QVERIFY(resultados);
+    const struct {
+        int fila;
+        const char16_t *entrada;
+        const char16_t *leida;
+    } casos[] = {{0, u"Preámbulo", u"1 coincidencia"}, {2, u"Artículo 19", u"2 coincidencias"}};
+    for (const auto &c : casos) {
+        QCOMPARE(resultados->cellAt(c.fila, 0)->text(QAccessible::Name), QString::fromUtf16(c.entrada));
+        QCOMPARE(resultados->cellAt(c.fila, 1)->text(QAccessible::Name), QString::fromUtf16(c.leida));
+        QCOMPARE(lista->model()->index(c.fila, 1).data().toString(), QString::fromUtf16(c.leida).section(u' ', 0, 0));
+    }
+    auto *const estadisticas = ventana->findChild<QTableView *>(u"ListView1"_s);
+    QAccessibleTableInterface *const tabla = QAccessible::queryAccessibleInterface(estadisticas)->tableInterface();
+    QVERIFY(tabla);
+    QCOMPARE(tabla->cellAt(0, 0)->text(QAccessible::Name), u"Abandono"_s);
+    QCOMPARE(tabla->cellAt(0, 1)->text(QAccessible::Name), u"1 artículo"_s);
+    QCOMPARE(tabla->cellAt(0, 2)->text(QAccessible::Name), u"1 vez"_s);
+    QCOMPARE(estadisticas->model()->index(0, 1).data().toString(), u"001"_s);
+    QAbstractItemModel *const palabras = estadisticas->model();
+    const QModelIndexList derechos =
+        palabras->match(palabras->index(0, 0), Qt::DisplayRole, u"derechos"_s, 1, Qt::MatchFixedString);
+    QCOMPARE(derechos.size(), 1);
+    QVERIFY(tabla->cellAt(derechos[0].row(), 1)->text(QAccessible::Name).endsWith(u" artículos"_s));
+    QVERIFY(tabla->cellAt(derechos[0].row(), 2)->text(QAccessible::Name).endsWith(u" veces"_s));
 }
 
 PRUEBA_MAIN(TstLectorPantalla)

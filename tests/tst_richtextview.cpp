@@ -152,6 +152,7 @@ private slots:
     void setSelectionBold_changesOnlyBold_data();
     void setSelectionBold_changesOnlyBold();
     void highlight_marksExactlyTheSelectionAndCollapsesIt();
+    void marcarTramos_marksWithoutTouchingCaretOrSelection();
     void bold_laidOutEvenWithoutHighlight();
     void clearText_dropsEveryFormatAndTheSelection_data();
     void clearText_dropsEveryFormatAndTheSelection();
@@ -425,6 +426,37 @@ void TstRichTextView::highlight_marksExactlyTheSelectionAndCollapsesIt()
         // Only the background and the weight were touched: the text colour stays the view's.
         QVERIFY(!f[i].hasProperty(QTextFormat::ForegroundBrush));
     }
+}
+
+void TstRichTextView::marcarTramos_marksWithoutTouchingCaretOrSelection()
+{
+    vista->SetLinesText(QStringLiteral("el órgano\ny el Órgano."));
+    QTextCursor seleccion(vista->document());
+    seleccion.setPosition(1);
+    seleccion.setPosition(5, QTextCursor::KeepAnchor);
+    vista->setTextCursor(seleccion);
+    QSignalSpy cambios(vista.get(), &QTextEdit::textChanged);
+    QSignalSpy cursor(vista.get(), &QTextEdit::cursorPositionChanged);
+    // Two stretches, one reaching past the text and one before it, which are left out.
+    vista->MarcarTramos({{3, 6}, {15, 6}, {20, 50}, {-1, 3}}, Amarillo);
+    const QList<QTextCharFormat> f = formatos();
+    for (int i = 0; i < f.size(); ++i) {
+        const bool marcado = (i >= 3 && i < 9) || (i >= 15 && i < 21);
+        QCOMPARE(esNegrita(f[i]), marcado);
+        QCOMPARE(tieneFondo(f[i]), marcado);
+        if (marcado)
+            QCOMPARE(f[i].background().color(), Amarillo);
+    }
+    // The reader's selection and caret are as they were, and no change was told.
+    QCOMPARE(vista->textCursor().selectionStart(), 1);
+    QCOMPARE(vista->textCursor().selectionEnd(), 5);
+    QCOMPARE(cambios.count(), 0);
+    QCOMPARE(cursor.count(), 0);
+    // PonerCaret: an empty selection there, one move of the caret.
+    vista->PonerCaret(15);
+    QVERIFY(!vista->textCursor().hasSelection());
+    QCOMPARE(vista->textCursor().position(), 15);
+    QCOMPARE(cursor.count(), 1);
 }
 
 void TstRichTextView::bold_laidOutEvenWithoutHighlight()

@@ -1,6 +1,7 @@
 // The whole-text search through the real windows: Ctrl+F, typing into the search window's
 // text box, Down and Enter on a result, F3 and Shift+F3 across entries, F3 over the
 // concordance word, and the window's text kept while it is closed.
+#include "anuncio_coincidencia.h"
 #include "arranque_completo.h"
 #include "avisos_qt.h"
 #include "busqueda_global.h"
@@ -64,6 +65,7 @@ private slots:
     void init();
     void cleanup();
     void ctrlF_opensWindowBesideMainWindow();
+    void hitAnnouncement_placeEntryAndLine();
     void typing_updatesCount_data();
     void typing_updatesCount();
     void enterOnRow_showsEntryWithExactlyItsHits();
@@ -99,10 +101,16 @@ private:
     RichTextView *memo() const { return ventana->findChild<RichTextView *>(u"ColorMemo1"_s); }
     // Runs of text that are bold or have a background, merged where they touch.
     QList<Tramo> marcados() const;
-    QPair<int, int> seleccion() const
+    // The current hit: the one dark orange mark, the caret at its start and nothing selected
+    // (a selection would be read aloud, and so would each change of it); (-1, -1) otherwise.
+    QPair<int, int> actual() const
     {
+        const QList<QTextEdit::ExtraSelection> marcas = memo()->extraSelections();
         const QTextCursor c = memo()->textCursor();
-        return {c.selectionStart(), c.selectionEnd() - c.selectionStart()};
+        if (marcas.size() != 1 || marcas[0].format.background().color() != QColor(255, 140, 0) || c.hasSelection()
+            || c.position() != marcas[0].cursor.selectionStart())
+            return {-1, -1};
+        return {marcas[0].cursor.selectionStart(), marcas[0].cursor.selectionEnd() - marcas[0].cursor.selectionStart()};
     }
     void verificarEnCoincidencia(const Resultado_Busqueda &r, int tramo) const;
     // Ctrl+G, the article's digits and Enter, wherever the keyboard is in the main window.
@@ -193,7 +201,7 @@ void TstVentanaBuscar::verificarEnCoincidencia(const Resultado_Busqueda &r, int 
 {
     QCOMPARE(UnitM01::Articulo_Actual, r.entrada);
     QCOMPARE(marcados(), r.tramos);
-    QCOMPARE(seleccion(), qMakePair(r.tramos[tramo].inicio, r.tramos[tramo].largo));
+    QCOMPARE(actual(), qMakePair(r.tramos[tramo].inicio, r.tramos[tramo].largo));
 }
 
 void TstVentanaBuscar::ctrlF_opensWindowBesideMainWindow()
@@ -342,7 +350,7 @@ void TstVentanaBuscar::enterOnRow_marksHitsAtTheEntrysEnds()
     QTest::keyClick(lista(), Qt::Key_Return);
     QCOMPARE(UnitM01::Articulo_Actual, entrada);
     QCOMPARE(marcados(), golpes);
-    QCOMPARE(seleccion(), qMakePair(golpes[0].inicio, golpes[0].largo));
+    QCOMPARE(actual(), qMakePair(golpes[0].inicio, golpes[0].largo));
 }
 
 void TstVentanaBuscar::f3_stepsHitsAcrossEntriesAndWraps()
@@ -469,7 +477,8 @@ void TstVentanaBuscar::f3_countsFromTheEntryOnScreen()
     QCOMPARE(rotulo(), u"Artículo 100"_s);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
     QCOMPARE(rotulo(), u"Artículo 132"_s);
-    QCOMPARE(memo()->textCursor().selectedText().toLower(), u"derechos humanos"_s);
+    const QPair<int, int> hit = actual();
+    QCOMPARE(memo()->toPlainText().mid(hit.first, hit.second).toLower(), u"derechos humanos"_s);
     irAlArticulo(u"100"_s);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3, Qt::ShiftModifier);
     QCOMPARE(rotulo(), u"Artículo 74"_s);
@@ -649,6 +658,30 @@ void TstVentanaBuscar::copyWithCitation_copiesOnlyWhatIsSeen()
     todo = copiar();
     QVERIFY(todo.startsWith(u"Artículo 71. "_s));
     QVERIFY(todo.endsWith(u"\n\n"_s + cita));
+}
+
+void TstVentanaBuscar::hitAnnouncement_placeEntryAndLine()
+{
+    // What a screen reader hears of a hit: its place among the entry's hits, the entry
+    // (with "el" or "la" as Spanish names it) and the line around it.
+    const QList<Resultado_Busqueda> r = Buscar_En_Textos(u"derechos humanos"_s);
+    QCOMPARE(anuncioCoincidencia(r[0].entrada, r[0].tramos, 0),
+             u"coincidencia 1 de 1 en el Preámbulo: … universal e indivisible de los derechos humanos, la "
+             u"democratización de la …"_s);
+    QCOMPARE(anuncioCoincidencia(r[2].entrada, r[2].tramos, 1),
+             u"coincidencia 2 de 2 en el Artículo 19: … con los tratados sobre derechos humanos suscritos y "
+             u"ratificados por la …"_s);
+    // The transitional provisions, after the 350 articles and the derogatory one.
+    const QList<Resultado_Busqueda> asamblea = Buscar_En_Textos(u"Asamblea Nacional"_s);
+    const auto transitoria =
+        std::find_if(asamblea.cbegin(), asamblea.cend(), [](const Resultado_Busqueda &x) { return x.entrada > 352; });
+    QVERIFY(transitoria != asamblea.cend());
+    const QString dicho = anuncioCoincidencia(transitoria->entrada, transitoria->tramos, 0);
+    QVERIFY2(dicho.startsWith(u"coincidencia 1 de "_s) && dicho.contains(u" en la Disposición Transitoria "_s),
+             qPrintable(dicho));
+    // A hit that is not one of the entry's says nothing.
+    for (const int fuera : {-1, int(r[2].tramos.size())})
+        QCOMPARE(anuncioCoincidencia(r[2].entrada, r[2].tramos, fuera), QString());
 }
 
 PRUEBA_MAIN(TstVentanaBuscar)

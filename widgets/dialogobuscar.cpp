@@ -17,6 +17,7 @@ DialogoBuscar::DialogoBuscar(QWidget *parent)
 {
     setObjectName(QStringLiteral("BuscarTexto"));
     setWindowTitle(tr("Find"));
+    setAccessibleDescription(QStringLiteral("Buscar en el texto de la entrada, hacia adelante"));
     Texto->setObjectName(QStringLiteral("BuscarTexto_Texto"));
     PalabraCompleta->setObjectName(QStringLiteral("BuscarTexto_PalabraCompleta"));
     Mayusculas->setObjectName(QStringLiteral("BuscarTexto_Mayusculas"));

@@ -1,5 +1,6 @@
 #include "listaconbusqueda.h"
 
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 
 ListaConBusqueda::ListaConBusqueda(QWidget *parent)
@@ -37,6 +38,8 @@ void ListaConBusqueda::keyPressEvent(QKeyEvent *event)
         // With nothing selected the current item may already be the first one, unselected
         // (the view puts it there on focus): Down then chooses it rather than the second.
         if (tecla == Qt::Key_Down && !conModificador && count() > 0 && !selectionModel()->hasSelection()) {
+            // Made current anew, so that the move is reported (and heard) like any other.
+            selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
             setCurrentRow(0);
             emit elegido();
             return;

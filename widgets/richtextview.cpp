@@ -1,5 +1,6 @@
 #include "richtextview.h"
 
+#include "descripcion_accion.h"
 #include "dialogobuscar.h"
 #include "enlaces_texto.h"
 
@@ -129,6 +130,41 @@ void RichTextView::HighlightSelection(const QColor &color)
     textCursor().mergeCharFormat(formato);
     cerrarLote();
     SetSelectionLength(0);
+}
+
+void RichTextView::MarcarTramos(const QList<QPair<int, int>> &tramos, const QColor &fondo)
+{
+    cerrarLote();
+    const int ultima = document()->characterCount() - 1;
+    QTextCharFormat formato;
+    formato.setFontWeight(QFont::Bold);
+    formato.setBackground(fondo);
+    // The text widget reports every change of the document to the accessibility layer; a
+    // change of format alone is none of a screen reader's business.
+    const QSignalBlocker sinAvisos(document());
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    for (const auto &[inicio, largo] : tramos) {
+        if (inicio < 0 || largo <= 0 || inicio + largo > ultima)
+            continue;
+        cursor.setPosition(inicio);
+        cursor.setPosition(inicio + largo, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(formato);
+    }
+    cursor.endEditBlock();
+}
+
+void RichTextView::PonerCaret(int posicion)
+{
+    cerrarLote();
+    QTextCursor cursor = textCursor();
+    const int p = qBound(0, posicion, document()->characterCount() - 1);
+    if (cursor.hasSelection() || cursor.position() != p) {
+        cursor.setPosition(p);
+        ponerCursor(cursor, true);
+    } else {
+        ensureCursorVisible();
+    }
 }
 
 void RichTextView::abrirLote()
@@ -284,6 +320,12 @@ QMenu *RichTextView::crearMenuContextual(QWidget *padre)
     menu->addSeparator();
     QAction *const buscar = menu->addAction(tr("Fin&d"));
     buscar->setObjectName(QStringLiteral("MenuContextual_Buscar"));
+    // The captions stay as designed, in English; a screen reader adds what they do in Spanish.
+    describirAccion(ver, QStringLiteral("Ver: una copia de solo lectura del texto, en una ventana (F2)"));
+    describirAccion(cortar, QStringLiteral("Cortar: no disponible, el texto es de solo lectura"));
+    describirAccion(copiar, QStringLiteral("Copiar la selección"));
+    describirAccion(pegar, QStringLiteral("Pegar: no disponible, el texto es de solo lectura"));
+    describirAccion(buscar, QStringLiteral("Buscar en el texto, hacia adelante"));
 
     bool separadas = false;
     for (QAction *const accion : std::as_const(accionesMenu_)) {
@@ -319,6 +361,7 @@ void RichTextView::abrirVentanaVer()
     QDialog ventana(this);
     ventana.setObjectName(QStringLiteral("VerTexto"));
     ventana.setWindowTitle(tr("Edit Rich Text"));
+    ventana.setAccessibleDescription(QStringLiteral("Copia de solo lectura del texto; Escape la cierra"));
     auto *const texto = new QTextEdit(&ventana);
     texto->setObjectName(QStringLiteral("VerTexto_Texto"));
     texto->setDocument(document()->clone(texto));

@@ -53,6 +53,14 @@ public:
     // Gives the selection that background, then collapses it to its start.
     void HighlightSelection(const QColor &color);
 
+    // Makes each stretch (start, length) bold on that background, in one edit of the
+    // document, leaving the caret and the selection as they are: marks are not the reader's
+    // selection, and a screen reader is told nothing of them (a report for every mark would
+    // flood it and drown what it must say). Stretches outside the text are left out.
+    void MarcarTramos(const QList<QPair<int, int>> &tramos, const QColor &fondo);
+    // An empty selection at posicion, scrolled into view: one move of the caret.
+    void PonerCaret(int posicion);
+
     // Marks inicio .. inicio + largo as the current hit of a search: a dark orange
     // background over the text's own, drawn whether or not the view has the focus, under
     // the selection. A length of 0 or less clears the mark; so does every ClearText.
