@@ -587,6 +587,8 @@ void TstAcceso::tabBar_arrowsBrowseTheTabs()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
     QCOMPARE(paginas->currentIndex(), 1);
     QCOMPARE(QApplication::focusWidget(), hijo("Edit1"));
+}
+
 void TstAcceso::textMenu_englishCaptionsDescribedInSpanish()
 {
     // A right click on the text opens its menu, as the reader meets it.

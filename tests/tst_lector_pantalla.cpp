@@ -472,6 +472,8 @@ void TstLectorPantalla::about_saysWhatOnlyShows()
     QCOMPARE(ultimoAviso(), u"Este diálogo se cierra con su botón Cerrar"_s);
     QTest::keyClick(boton, Qt::Key_Return);
     QVERIFY(!dialogo->isVisible());
+}
+
 void TstLectorPantalla::f3_oneAnnouncementPerHitNoSelectionStorm()
 {
     QVERIFY(buscar(u"derechos humanos"_s));
