@@ -24,6 +24,7 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 
 using namespace Unidad_Acerca;
 
@@ -217,8 +218,10 @@ void Forma_Acerca::connectHandlers()
 
 int Forma_Acerca::anchoMarco() const
 {
-    // Known once the window system has framed the dialog; the design's border otherwise.
-    const int marco = frameGeometry().width() - geometry().width();
+    // Known once the window manager has framed the dialog (asked of the window itself: the
+    // widget's copy is renewed only when the dialog moves); the design's border before.
+    const QWindow *const ventana = windowHandle();
+    const int marco = ventana ? ventana->frameMargins().left() + ventana->frameMargins().right() : 0;
     return marco > 0 ? marco : MarcoDiseno;
 }
 
@@ -249,6 +252,10 @@ void Forma_Acerca::showEvent(QShowEvent *event)
 void Forma_Acerca::changeEvent(QEvent *event)
 {
     QDialog::changeEvent(event);
+    // The first opening is framed only after activation sized it by the design's border: sized
+    // again by the real frame, so that it is as wide as every later opening.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        fijarAnchoExterior(Ampliada ? AnchoAmplio : AnchoEstrecho);
     // The window manager may minimise the dialog although it offers no button for it.
     if (event->type() == QEvent::WindowStateChange && isMinimized())
         QTimer::singleShot(0, this, &Forma_Acerca::restaurarSiMinimizada);
@@ -378,6 +385,18 @@ void Forma_Acerca::avisar(const QString &mensaje)
     if (!Aviso_Lector)
         Aviso_Lector = new AvisoLector(this);
     Aviso_Lector->anunciar(mensaje);
+}
+
+// Escape is not a close request: the dialog closes only from its button, so the key does
+// nothing, and the picture goes on assembling. The window system's close request still asks
+// FormCloseQuery, which stops the animation.
+void Forma_Acerca::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void Forma_Acerca::MyMailAddressClick()

@@ -43,12 +43,13 @@ public:
     void MyWebAddressMouseLeave();
     void Iniciar_Fundido();
 
-    // Escape and every other rejection pass through FormCloseQuery.
+    // Every rejection but Escape's passes through FormCloseQuery.
     void reject() override;
 
 protected:
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *objeto, QEvent *evento) override;
 
 private:

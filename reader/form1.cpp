@@ -22,6 +22,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
@@ -31,6 +32,7 @@
 #include <QShowEvent>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QWindow>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -450,7 +452,16 @@ void Form1::Boton_Menu_Cerrar_Click()
 void Form1::Boton_Menu_Acerca_Click()
 {
     Forma_Acerca *const acerca = dialogoAcerca();
-    hide();
+    // A Wayland compositor places a window shown again anew, wherever it likes: there the main
+    // window stays where it is, under the modal dialog, which is kept in front of it.
+    const bool ocultar = !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    if (ocultar) {
+        hide();
+    } else {
+        acerca->winId();
+        acerca->windowHandle()->setTransientParent(windowHandle());
+    }
     acerca->exec();
-    show();
+    if (ocultar)
+        show();
 }

@@ -30,7 +30,7 @@ void Form1::Atajo_Buscar_Triggered()
         connect(Ventana_Buscar, &VentanaBuscar::imprimirPedido, this, &Form1::Ventana_BuscarImprimirPedido);
     }
     // The text column: the caption strip and the text view.
-    Ventana_Buscar->mostrar(QRect(Panel1->mapToGlobal(QPoint(0, 0)), Panel1->size()));
+    Ventana_Buscar->mostrar(Panel1);
 }
 
 void Form1::Atajo_Buscar_Siguiente_Triggered()

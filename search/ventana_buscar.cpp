@@ -4,6 +4,7 @@
 #include "aviso_lector.h"
 #include "cita.h"
 #include "colocacion_buscar.h"
+#include "columnas_resultados.h"
 #include "crear.h"
 #include "delegadoresaltado.h"
 #include "entradas.h"
@@ -12,7 +13,9 @@
 #include "richtextview.h"
 #include "rotulos_busqueda.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -21,7 +24,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -62,12 +68,7 @@ VentanaBuscar::VentanaBuscar(QWidget *parent)
     Lista_Resultados->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     Lista_Resultados->verticalHeader()->setDefaultSectionSize(Lista_Resultados->fontMetrics().height() + 4);
     Lista_Resultados->horizontalHeader()->setHighlightSections(false);
-    Lista_Resultados->horizontalHeader()->setStretchLastSection(true);
-    // Wide enough for the longest name.
-    Lista_Resultados->setColumnWidth(
-        ModeloResultados::ColumnaEntrada,
-        Lista_Resultados->fontMetrics().horizontalAdvance(QStringLiteral("Disposición Transitoria Decimoctava")) + 12);
-    Lista_Resultados->setColumnWidth(ModeloResultados::ColumnaCoincidencias, 45);
+    new ColumnasResultados(Lista_Resultados);
     Apariencia::colorear(Lista_Resultados, Apariencia::CieloAzul, Qt::black);
 
     Rotulo_Vista->setFont(Apariencia::fuente(8, true));
@@ -145,6 +146,17 @@ void VentanaBuscar::marcarFila(int fila)
 
 bool VentanaBuscar::eventFilter(QObject *objeto, QEvent *evento)
 {
+    // The main window moved, resized or framed since: placed again, unless the reader has moved
+    // this one. A frame the window manager adds sends no event; it is seen when this window
+    // comes up.
+    const QEvent::Type tipo = evento->type();
+    const bool cambio = ((tipo == QEvent::Move || tipo == QEvent::Resize || tipo == QEvent::WindowActivate)
+                         && columnaTexto && objeto == columnaTexto->window())
+                        || (tipo == QEvent::WindowActivate && objeto == this);
+    if (cambio && geometry().topLeft() == colocadaEn && columnaTexto->window()->frameGeometry() != marcoUsado) {
+        colocarFueraDe(columnaTexto);
+        return QDialog::eventFilter(objeto, evento);
+    }
     if (evento->type() != QEvent::KeyPress)
         return QDialog::eventFilter(objeto, evento);
     const auto *const tecla = static_cast<QKeyEvent *>(evento);
@@ -222,13 +234,51 @@ void VentanaBuscar::mostrarCoincidencia(int entrada, const QList<Tramo> &tramos,
     // The hit's end, then its start, into sight.
     Vista_Previa->PonerCaret(actual.inicio + actual.largo);
     Vista_Previa->PonerCaret(actual.inicio);
+    alinearVistaPrevia(actual.inicio);
 }
 
-void VentanaBuscar::mostrar(const QRect &texto)
+void VentanaBuscar::alinearVistaPrevia(int posicion)
 {
-    if (!colocada && parentWidget()) {
-        colocada = true;
-        colocarFueraDe(parentWidget()->window(), texto);
+    // Bringing the hit into sight scrolls as little as it can, which may leave part of a line at
+    // the top: the view starts instead with that line, or the next one, whole, whichever keeps
+    // the hit's line in sight.
+    QScrollBar *const barra = Vista_Previa->verticalScrollBar();
+    const int valor = barra->value();
+    if (valor == 0)
+        return;
+    const QTextDocument *const documento = Vista_Previa->document();
+    const auto lineaEn = [documento](int pos) {
+        const QTextBlock bloque = documento->findBlock(pos);
+        const QTextLine linea = bloque.layout()->lineForTextPosition(pos - bloque.position());
+        const qreal arriba = documento->documentLayout()->blockBoundingRect(bloque).top() + linea.y();
+        return QRectF(0, arriba, 1, linea.height());
+    };
+    const QRectF arribaCortada = lineaEn(Vista_Previa->cursorForPosition(QPoint(0, 0)).position());
+    const QRectF linea = lineaEn(posicion);
+    const int margen = int(documento->documentMargin());
+    const int alto = Vista_Previa->viewport()->height();
+    const auto muestra = [&](int v) { return linea.top() >= v && linea.bottom() <= v + alto; };
+    const int cortada = int(arribaCortada.top());
+    const int siguiente = int(arribaCortada.bottom());
+    for (int v : {cortada, siguiente}) {
+        // The first line keeps the margin above it.
+        if (v <= margen)
+            v = 0;
+        if (muestra(v)) {
+            barra->setValue(v);
+            return;
+        }
+    }
+}
+
+void VentanaBuscar::mostrar(const QWidget *columna)
+{
+    if (!columnaTexto && columna) {
+        columnaTexto = columna;
+        tamanoDisenado = size();
+        colocarFueraDe(columna);
+        columna->window()->installEventFilter(this);
+        installEventFilter(this);
     }
     show();
     raise();
@@ -240,20 +290,26 @@ void VentanaBuscar::mostrar(const QRect &texto)
     Texto_Buscar->selectAll();
 }
 
-void VentanaBuscar::colocarFueraDe(const QWidget *principal, const QRect &texto)
+void VentanaBuscar::colocarFueraDe(const QWidget *columna)
 {
+    const QWidget *const principal = columna->window();
     const QScreen *const pantalla = principal->screen();
     if (!pantalla)
         return;
-    // Not shown yet, this window has no frame: take the main window's.
+    // Measured as laid out: a Ctrl+F right after the first frame may come before a pending layout.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const QRect texto(columna->mapToGlobal(QPoint(0, 0)), columna->size());
+    // Not shown yet, this window has no frame: its frame is taken to be the main window's.
     const QRect marcoPrincipal = principal->frameGeometry();
     const QMargins marco(principal->geometry().left() - marcoPrincipal.left(),
                          principal->geometry().top() - marcoPrincipal.top(),
                          marcoPrincipal.right() - principal->geometry().right(),
                          marcoPrincipal.bottom() - principal->geometry().bottom());
     const QSize conMarco(marco.left() + marco.right(), marco.top() + marco.bottom());
-    const QRect donde = colocarVentanaBuscar(pantalla->availableGeometry(), marcoPrincipal, texto, size() + conMarco,
-                                             minimumSize() + conMarco);
-    resize(donde.size() - conMarco);
-    move(donde.topLeft());
+    const QRect donde = colocarVentanaBuscar(pantalla->availableGeometry(), marcoPrincipal, texto,
+                                             tamanoDisenado + conMarco, minimumSize() + conMarco);
+    // Placed by its inside, which the window manager keeps when it frames a window.
+    setGeometry(donde.marginsRemoved(marco));
+    colocadaEn = geometry().topLeft();
+    marcoUsado = marcoPrincipal;
 }

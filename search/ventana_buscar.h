@@ -41,8 +41,10 @@ public:
     // The text typed into the box.
     QString consulta() const;
     // Shows the window in front, the text box focused. The first time it is placed where it
-    // covers none of texto, the main window's text column (in screen coordinates).
-    void mostrar(const QRect &texto);
+    // covers none of columna, the main window's text column; while it stays where it was put,
+    // it is placed again whenever the main window moves or changes size, as when the window
+    // manager frames and places the main window after its first frame.
+    void mostrar(const QWidget *columna);
 
 signals:
     void resultadoElegido(int fila);
@@ -55,7 +57,9 @@ protected:
 private:
     void Texto_BuscarChange();
     void Lista_ResultadosClick();
-    void colocarFueraDe(const QWidget *principal, const QRect &texto);
+    void colocarFueraDe(const QWidget *columna);
+    // Scrolls the preview to start with a whole line, the one at posicion kept in sight.
+    void alinearVistaPrevia(int posicion);
 
     QLineEdit *const Texto_Buscar;
     QLabel *const Cuenta_Buscar;
@@ -64,7 +68,13 @@ private:
     ModeloResultados *const Modelo_Resultados;
     QLabel *const Rotulo_Vista;
     RichTextView *const Vista_Previa;
-    bool colocada = false;
+    // The text column it keeps clear of, where it was put, and the main window's frame it was
+    // put beside (in screen coordinates); its size before it was first placed, which placing it
+    // again starts from.
+    const QWidget *columnaTexto = nullptr;
+    QSize tamanoDisenado;
+    QPoint colocadaEn;
+    QRect marcoUsado;
     // The count, told to a screen reader once typing pauses; made when first needed.
     void anunciarCuenta();
     AvisoLector *Aviso_Cuenta = nullptr;

@@ -101,6 +101,7 @@ private slots:
     void animation_drawsSeventyThenEveryAmountDownToZero();
     void closeRoutes_refusedDuringAnimationAndStopTheTimer_data();
     void closeRoutes_refusedDuringAnimationAndStopTheTimer();
+    void escape_refusedAndThePictureStillAssembles();
     void flecha_widensThenCloses();
     void secondShowing_opensNarrowAndFirstPressWidens();
     void linkLabels_openMailAndWeb();
@@ -238,7 +239,6 @@ void TstFormaAcerca::closeRoutes_refusedDuringAnimationAndStopTheTimer_data()
     QTest::addColumn<int>("ruta");
     QTest::newRow("close()") << 0;
     QTest::newRow("window system close request") << 1;
-    QTest::newRow("Escape") << 2;
 }
 
 void TstFormaAcerca::closeRoutes_refusedDuringAnimationAndStopTheTimer()
@@ -257,11 +257,8 @@ void TstFormaAcerca::closeRoutes_refusedDuringAnimationAndStopTheTimer()
         case 0:
             dialogo->close();
             break;
-        case 1:
-            dialogo->windowHandle()->close();
-            break;
         default:
-            QTest::keyClick(dialogo.get(), Qt::Key_Escape);
+            dialogo->windowHandle()->close();
             break;
         }
     });
@@ -276,6 +273,30 @@ void TstFormaAcerca::closeRoutes_refusedDuringAnimationAndStopTheTimer()
     QTest::qWait(3 * timer1()->interval());
     QCOMPARE(imagen()->Sponge(), alcanzado);
     QCOMPARE(Unidad_Acerca::Valor_Esponja, alcanzado);
+}
+
+// Escape is no close request: refused, it leaves the animation running to the whole picture.
+void TstFormaAcerca::escape_refusedAndThePictureStillAssembles()
+{
+    Pintadas pintadas(imagen());
+    bool pulsado = false;
+    const auto conexion = connect(timer1(), &QTimer::timeout, this, [&] {
+        if (pulsado || Unidad_Acerca::Valor_Esponja > 250)
+            return;
+        pulsado = true;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    });
+    COMPROBAR(mostrar());
+    QVERIFY(flecha()->hasFocus());
+    QTRY_VERIFY(pulsado);
+    disconnect(conexion);
+    QVERIFY(dialogo->isVisible());
+    QVERIFY(timer1()->isActive());
+    QTRY_VERIFY_WITH_TIMEOUT(!timer1()->isActive(), 10000);
+    QTRY_VERIFY(!imagen()->Cuadro_Pendiente());
+    QVERIFY(dialogo->isVisible());
+    QCOMPARE(pintadas.cantidades.last(), 0);
+    QVERIFY(pintadas.cuadros.last() == esponjaEsperada(imagen()->Picture(), 0, Esponja::Estado_Generador()));
 }
 
 void TstFormaAcerca::flecha_widensThenCloses()
@@ -318,6 +339,18 @@ void TstFormaAcerca::secondShowing_opensNarrowAndFirstPressWidens()
     QTest::mouseClick(flecha(), Qt::LeftButton);
     QVERIFY(dialogo->isVisible());
     QCOMPARE(dialogo->frameGeometry().width(), 576);
+
+    // Every later opening is as the first, narrow and widened.
+    for (int vez = 3; vez <= 4; ++vez) {
+        QTest::mouseClick(flecha(), Qt::LeftButton);
+        QVERIFY(!dialogo->isVisible());
+        COMPROBAR(mostrar());
+        QCOMPARE(dialogo->frameGeometry().width(), 208);
+        QCOMPARE(dialogo->size(), QSize(208 - dialogo->anchoMarco(), 294));
+        QTest::mouseClick(flecha(), Qt::LeftButton);
+        QCOMPARE(dialogo->frameGeometry().width(), 576);
+        QCOMPARE(dialogo->size(), QSize(576 - dialogo->anchoMarco(), 294));
+    }
 }
 
 void TstFormaAcerca::linkLabels_openMailAndWeb()

@@ -16,7 +16,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QAbstractTextDocumentLayout>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
@@ -24,6 +26,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <memory>
@@ -66,6 +69,7 @@ private slots:
     void cleanup();
     void ctrlF_opensWindowBesideMainWindow();
     void hitAnnouncement_placeEntryAndLine();
+    void ctrlF_rightAfterFirstFrame_staysClearWhenTheMainWindowIsPlaced();
     void typing_updatesCount_data();
     void typing_updatesCount();
     void enterOnRow_showsEntryWithExactlyItsHits();
@@ -75,6 +79,7 @@ private slots:
     void enterInTextBox_showsMarkedRowOrFirst();
     void f3_stepsHitsAcrossEntriesAndWraps();
     void shiftF3_stepsBack();
+    void preview_startsWithAWholeLineAndShowsTheHit();
     void f3_inSearchWindow_stepsToo();
     void f3_withoutResults_stepsConcordanceEntries();
     void closeAndReopen_keepsTextAndResults();
@@ -223,6 +228,45 @@ void TstVentanaBuscar::ctrlF_opensWindowBesideMainWindow()
         const QWidget *const w = ventana->findChild<QWidget *>(QLatin1String(nombre));
         QVERIFY(!b->frameGeometry().intersects(QRect(w->mapToGlobal(QPoint()), w->size())));
     }
+}
+
+// The first Ctrl+F of a run may come before the window manager has framed and placed the main
+// window: the search window then follows it, clear of the text, until the reader moves it.
+void TstVentanaBuscar::ctrlF_rightAfterFirstFrame_staysClearWhenTheMainWindowIsPlaced()
+{
+    ventana.reset();
+    ventana = std::make_unique<Form1>();
+    ventana->show();
+    ventana->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(ventana.get()));
+    const auto fueraDelTexto = [this](const VentanaBuscar *b) {
+        const QWidget *const columna = ventana->findChild<QWidget *>(u"Panel1"_s);
+        const QRect texto(columna->mapToGlobal(QPoint()), columna->size());
+        // Narrowed only to the strip beside the text: placed again, it starts from its designed size.
+        const QRect franja(QPoint(b->screen()->availableGeometry().left(), b->frameGeometry().top()),
+                           QPoint(texto.left() - 1, b->frameGeometry().bottom()));
+        const bool ancha = b->width() == 560 || b->frameGeometry() == franja;
+        return ancha && !b->frameGeometry().intersects(texto) && b->frameGeometry().top() == ventana->frameGeometry().top()
+               && b->screen()->availableGeometry().contains(b->frameGeometry());
+    };
+    QTest::keyClick(ventana.get(), Qt::Key_F, Qt::ControlModifier);
+    VentanaBuscar *const b = buscador();
+    QVERIFY(b);
+    QVERIFY(b->isVisible());
+    QVERIFY(fueraDelTexto(b));
+
+    // Placed by the window manager: against the screen's left edge, then lower down.
+    const QRect pantalla = ventana->screen()->availableGeometry();
+    for (const QPoint lugar : {pantalla.topLeft(), pantalla.topLeft() + QPoint(40, 60)}) {
+        ventana->move(lugar);
+        QTRY_VERIFY2(fueraDelTexto(b), qPrintable(u"main window at %1,%2"_s.arg(lugar.x()).arg(lugar.y())));
+    }
+    // Once the reader has moved it, it stays where it was put.
+    const QPoint puesta = b->pos() + QPoint(0, 10);
+    b->move(puesta);
+    ventana->move(pantalla.topLeft());
+    QTest::qWait(50);
+    QCOMPARE(b->pos(), puesta);
 }
 
 void TstVentanaBuscar::typing_updatesCount_data()
@@ -374,6 +418,41 @@ void TstVentanaBuscar::f3_stepsHitsAcrossEntriesAndWraps()
     COMPROBAR(verificarEnCoincidencia(r.last(), int(r.last().tramos.size()) - 1));
     QTest::keyClick(memo(), Qt::Key_F3);
     COMPROBAR(verificarEnCoincidencia(r[0], 0));
+}
+
+// Through every hit of a word found deep in long paragraphs, the preview shows the hit's line
+// whole, and its top edge cuts no line.
+void TstVentanaBuscar::preview_startsWithAWholeLineAndShowsTheHit()
+{
+    COMPROBAR(buscar(u"ley"_s));
+    int tramos = 0;
+    for (const Resultado_Busqueda &r : buscador()->resultados())
+        tramos += int(r.tramos.size());
+    QVERIFY(tramos > 100);
+    auto *const previa = buscador()->findChild<RichTextView *>(u"Vista_Previa"_s);
+    QTest::keyClick(texto(), Qt::Key_Return);
+    COMPROBAR(activarPrincipal());
+    const QTextDocument *const documento = previa->document();
+    const auto linea = [documento](int pos) {
+        const QTextBlock bloque = documento->findBlock(pos);
+        const QTextLine l = bloque.layout()->lineForTextPosition(pos - bloque.position());
+        return QRectF(0, documento->documentLayout()->blockBoundingRect(bloque).top() + l.y(), 1, l.height());
+    };
+    int desplazadas = 0;
+    for (int paso = 0; paso < tramos; ++paso) {
+        const int v = previa->verticalScrollBar()->value();
+        const int alto = previa->viewport()->height();
+        const QRectF arriba = linea(previa->cursorForPosition(QPoint(0, 0)).position());
+        const QRectF tramo = linea(previa->extraSelections().value(0).cursor.selectionStart());
+        const QString donde = u"hit %1, scrolled to %2: top line at %3..%4, the hit's at %5..%6 of %7"_s.arg(paso)
+                                  .arg(v).arg(arriba.top()).arg(arriba.bottom()).arg(tramo.top()).arg(tramo.bottom())
+                                  .arg(alto);
+        QVERIFY2(arriba.top() >= v, qPrintable(donde));
+        QVERIFY2(tramo.top() >= v && tramo.bottom() <= v + alto, qPrintable(donde));
+        desplazadas += v > 0;
+        QTest::keyClick(memo(), Qt::Key_F3);
+    }
+    QVERIFY(desplazadas > 10);
 }
 
 void TstVentanaBuscar::shiftF3_stepsBack()

@@ -1,10 +1,11 @@
 #include "delegadoresaltado.h"
 
+#include "recorte_tramo.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QStyle>
 
-#include <algorithm>
 
 DelegadoResaltado::DelegadoResaltado(QObject *parent)
     : QStyledItemDelegate(parent)
@@ -27,24 +28,29 @@ void DelegadoResaltado::paint(QPainter *painter, const QStyleOptionViewItem &opt
     // Background, selection and focus as any item; then the text in three runs.
     estilo->drawControl(QStyle::CE_ItemViewItem, &opcion, painter, vista);
 
-    const QPoint p = tramo.toPoint();
-    const qsizetype inicio = std::clamp<qsizetype>(p.x(), 0, texto.size());
-    const qsizetype fin = std::clamp<qsizetype>(inicio + std::max(p.y(), 0), inicio, texto.size());
     QRect caja = estilo->subElementRect(QStyle::SE_ItemViewItemText, &opcion, vista).adjusted(2, 0, -2, 0);
+    QFont negrita = opcion.font;
+    negrita.setBold(true);
+    const QFontMetrics medidaTexto(opcion.font);
+    const QFontMetrics medidaNegrita(negrita);
+    // Cut around the stretch, so that a narrow column still shows it.
+    const QPoint p = tramo.toPoint();
+    const Recorte_Tramo recorte = recortarAlrededor(
+        texto, p.x(), p.y(), caja.width(), [&](QStringView s) { return medidaTexto.horizontalAdvance(s.toString()); },
+        [&](QStringView s) { return medidaNegrita.horizontalAdvance(s.toString()); });
+    const QStringView visible(recorte.texto);
     const bool elegido = opcion.state & QStyle::State_Selected;
     const QPalette::ColorGroup grupo = opcion.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
     painter->save();
     painter->setClipRect(caja);
     painter->setPen(opcion.palette.color(grupo, elegido ? QPalette::HighlightedText : QPalette::Text));
-    QFont negrita = opcion.font;
-    negrita.setBold(true);
     const struct {
         QStringView trozo;
         const QFont &fuente;
     } trozos[] = {
-        {QStringView(texto).first(inicio), opcion.font},
-        {QStringView(texto).sliced(inicio, fin - inicio), negrita},
-        {QStringView(texto).sliced(fin), opcion.font},
+        {visible.first(recorte.inicio), opcion.font},
+        {visible.sliced(recorte.inicio, recorte.largo), negrita},
+        {visible.sliced(recorte.inicio + recorte.largo), opcion.font},
     };
     for (const auto &t : trozos) {
         if (t.trozo.isEmpty())

@@ -3,8 +3,9 @@
 #include <QStyledItemDelegate>
 
 // Draws an item's text on one line with a stretch of it in bold: the stretch is the
-// QPoint(start, length) the model gives for RolTramo; without one the text is drawn as
-// the usual delegate draws it.
+// QPoint(start, length) the model gives for RolTramo. Where the cell is too narrow the text is
+// cut around the stretch, "…" on the sides cut. Without a stretch the text is drawn as the
+// usual delegate draws it.
 class DelegadoResaltado final : public QStyledItemDelegate
 {
     Q_OBJECT
