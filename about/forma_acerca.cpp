@@ -373,9 +373,6 @@ void Forma_Acerca::reject()
 {
     if (FormCloseQuery())
         QDialog::reject();
-    else
-        avisar(Ampliada ? QStringLiteral("Este diálogo se cierra con su botón Cerrar")
-                        : QStringLiteral("Este diálogo se cierra con su botón: Acerca de..., luego Cerrar"));
 }
 
 void Forma_Acerca::avisar(const QString &mensaje)
@@ -394,6 +391,9 @@ void Forma_Acerca::keyPressEvent(QKeyEvent *event)
 {
     if (event->matches(QKeySequence::Cancel)) {
         event->accept();
+        // Nothing shows it: a screen reader is told how the dialog closes.
+        avisar(Ampliada ? QStringLiteral("Este diálogo se cierra con su botón Cerrar")
+                        : QStringLiteral("Este diálogo se cierra con su botón: Acerca de..., luego Cerrar"));
         return;
     }
     QDialog::keyPressEvent(event);
