@@ -1,6 +1,7 @@
 #include "forma_acerca.h"
 
 #include "apariencia.h"
+#include "aviso_lector.h"
 #include "botonplano.h"
 #include "enlace_accesible.h"
 #include "imagen.h"
@@ -10,6 +11,7 @@
 #include "unidad_99.h"
 #include "unidad_acerca.h"
 
+#include <QAccessible>
 #include <QDesktopServices>
 #include <QEnterEvent>
 #include <QGuiApplication>
@@ -121,6 +123,7 @@ void Forma_Acerca::setupPanelIzquierdo()
     Imagen->setObjectName(QStringLiteral("Imagen"));
     Imagen->setGeometry(10, 10, 179, 206);
     Imagen->setSponge(70);
+    Imagen->setAccessibleName(QStringLiteral("Imagen de un paisaje"));
 
     Bevel2 = new QFrame(Panel_Acerca_Izq);
     Bevel2->setObjectName(QStringLiteral("Bevel2"));
@@ -313,6 +316,9 @@ void Forma_Acerca::FormActivate()
     MyMailAddress->setToolTip(Direccion_Correo);
     MyWebAddress->setText(Direccion_Web);
     MyWebAddress->setToolTip(Direccion_Web);
+    // The visible captions "E-Mail:" and "Web:" are separate labels: each link says what it is.
+    MyMailAddress->setAccessibleName(QStringLiteral("Correo: ") + Direccion_Correo);
+    MyWebAddress->setAccessibleName(QStringLiteral("Web: ") + Direccion_Web);
 
     Iniciar_Fundido();
 }
@@ -354,6 +360,7 @@ void Forma_Acerca::Boton_FlechaClick()
     Bevel1->show();
     Panel_Acerca_Der->show();
     Boton_Flecha->setText(QStringLiteral("Cerrar"));
+    avisar(QStringLiteral("Ampliado: la nota sobre el texto y los datos del autor. El botón ahora es Cerrar"));
 }
 
 bool Forma_Acerca::FormCloseQuery()
@@ -368,6 +375,15 @@ void Forma_Acerca::reject()
         QDialog::reject();
 }
 
+void Forma_Acerca::avisar(const QString &mensaje)
+{
+    if (!QAccessible::isActive())
+        return;
+    if (!Aviso_Lector)
+        Aviso_Lector = new AvisoLector(this);
+    Aviso_Lector->anunciar(mensaje);
+}
+
 // Escape is not a close request: the dialog closes only from its button, so the key does
 // nothing, and the picture goes on assembling. The window system's close request still asks
 // FormCloseQuery, which stops the animation.
@@ -375,6 +391,9 @@ void Forma_Acerca::keyPressEvent(QKeyEvent *event)
 {
     if (event->matches(QKeySequence::Cancel)) {
         event->accept();
+        // Nothing shows it: a screen reader is told how the dialog closes.
+        avisar(Ampliada ? QStringLiteral("Este diálogo se cierra con su botón Cerrar")
+                        : QStringLiteral("Este diálogo se cierra con su botón: Acerca de..., luego Cerrar"));
         return;
     }
     QDialog::keyPressEvent(event);
@@ -382,12 +401,14 @@ void Forma_Acerca::keyPressEvent(QKeyEvent *event)
 
 void Forma_Acerca::MyMailAddressClick()
 {
-    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + Unidad_99::Direccion_Correo));
+    if (!QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + Unidad_99::Direccion_Correo)))
+        avisar(QStringLiteral("No hay programa de correo para abrir el enlace"));
 }
 
 void Forma_Acerca::MyWebAddressClick()
 {
-    QDesktopServices::openUrl(QUrl(Unidad_99::Direccion_Web));
+    if (!QDesktopServices::openUrl(QUrl(Unidad_99::Direccion_Web)))
+        avisar(QStringLiteral("No hay navegador para abrir el enlace"));
 }
 
 void Forma_Acerca::MyMailAddressMouseEnter()

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class AvisoLector;
 class BotonPlano;
 class Imagen;
 class QFrame;
@@ -63,6 +64,9 @@ private:
     void cargarContenido();
     // A minimised dialog comes straight back: the main window is hidden while it runs.
     void restaurarSiMinimizada();
+    // Told to a screen reader, if one is there: what a key did that is only seen.
+    void avisar(const QString &mensaje);
+    AvisoLector *Aviso_Lector = nullptr; // made on first use
 
     QFrame *Panel_Acerca_Izq = nullptr;
     ::Imagen *Imagen = nullptr;

@@ -74,6 +74,25 @@ void Form1::showEvent(QShowEvent *event)
     }
 }
 
+// The first entry was announced before the window was on screen, where a screen reader hears
+// nothing: it is told again once, the first time the window is active, after the screen
+// reader has spoken the window and its focused control.
+void Form1::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || Entrada_Anunciada_Al_Activar
+        || !QAccessible::isActive())
+        return;
+    Entrada_Anunciada_Al_Activar = true;
+    // Unless something was told meanwhile: a move has named its own entry.
+    QTimer::singleShot(1500, this, [this, avisos = Avisos_Dados] {
+        if (Avisos_Dados != avisos)
+            return;
+        Encabezados_Anunciados.clear();
+        anunciarEntrada();
+    });
+}
+
 void Form1::closeEvent(QCloseEvent *event)
 {
     FormClose();
@@ -118,6 +137,8 @@ bool Form1::eventFilter(QObject *objeto, QEvent *evento)
         TreeView1ContextMenu(static_cast<QContextMenuEvent *>(evento));
         return true;
     }
+    if (objeto == TreeView1 && evento->type() == QEvent::FocusIn)
+        Describir_Nodos_Indice();
     if (objeto == ListView1 && evento->type() == QEvent::Show)
         llenarEstadisticasPendientes();
     // The list's own keys come before any of the window's shortcuts.
@@ -130,6 +151,10 @@ bool Form1::eventFilter(QObject *objeto, QEvent *evento)
             return true;
         }
     }
+    // Delivered first to the focused widget: a stepping key whose action is off says why.
+    if (evento->type() == QEvent::KeyPress && objeto == QApplication::focusWidget()
+        && static_cast<QWidget *>(objeto)->window() == this)
+        avisarTeclaSinEfecto(static_cast<QKeyEvent *>(evento));
     if (objeto == Panel4) {
         switch (evento->type()) {
         case QEvent::FocusIn:
@@ -321,6 +346,7 @@ void Form1::anunciar(const QString &mensaje)
     if (!Aviso_Lector)
         Aviso_Lector = new AvisoLector(this);
     Aviso_Lector->anunciar(mensaje);
+    ++Avisos_Dados;
 }
 
 void Form1::Actualizar_Botones()
@@ -349,6 +375,7 @@ void Form1::connectHandlers()
     connect(Boton_Cunsultar_Articulo, &QPushButton::clicked, this, &Form1::Boton_Cunsultar_ArticuloClick);
     connect(TreeView1, &VetoTreeWidget::expanding, this, &Form1::TreeView1Expanding);
     connect(TreeView1, &VetoTreeWidget::treeClicked, this, &Form1::TreeView1Click);
+    connect(TreeView1, &VetoTreeWidget::ramaConTeclado, this, &Form1::TreeView1RamaConTeclado);
     connect(TreeView1, &QTreeWidget::currentItemChanged, this, &Form1::TreeView1CurrentChanged);
     connect(Boton_1, &QPushButton::clicked, this, &Form1::Boton_1Click);
     connect(Boton_2, &QPushButton::clicked, this, &Form1::Boton_2Click);
@@ -409,6 +436,10 @@ void Form1::Boton_Menu_Indice_Click()
     Splitter1->setSizes({ancho, anchos.value(0) + anchos.value(1) - ancho});
     Boton_Menu_Indice_->setToolTip(pista);
     Boton_Menu_Indice_->setAccessibleName(pista);
+    // A pane one pixel wide is out of the keyboard's way too.
+    PageControl1->setEnabled(Indice_Visible);
+    anunciar(Indice_Visible ? QStringLiteral("Índice mostrado. Ocultar el índice izquierdo")
+                          : QStringLiteral("Índice oculto. Mostrar el índice izquierdo"));
     // Paint what is already pending for the caption strip now, without invalidating anything more.
     QCoreApplication::sendPostedEvents(StaticText1->window(), QEvent::UpdateRequest);
 }

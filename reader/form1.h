@@ -76,6 +76,7 @@ public:
     void SpinButton3UpClick();
     void SpinButton3DownClick();
     void Mostrar_Digitos();
+    void Avisar_Numero_Selector();
     void Boton_Cunsultar_ArticuloClick();
     // Puts article n (0 the preamble .. 350) on the selector and presses go; out of range does nothing.
     void elegirArticulo(int n);
@@ -123,6 +124,7 @@ public:
     void Ampliar_Texto();
     void Reducir_Texto();
     void Restaurar_Texto();                // the designed 8 points
+    void Avisar_Tamano_Texto();
     void Cambiar_Tamano_Texto(int pasos);  // steps up or down the scale of sizes
     void Copiar_Con_Cita();    // the selection or the whole entry, and where it comes from
 
@@ -142,6 +144,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *objeto, QEvent *evento) override;
@@ -161,6 +164,12 @@ private:
     void Boton_Profundidad_Toggled(QAbstractButton *boton);
     void colocarVentana(); // designed outer size, centred on the screen
     void anunciarEntrada(); // ColorMemo1's accessible name after a move, and the announcement
+    void avisarTeclaSinEfecto(const QKeyEvent *tecla); // a stepping key whose move cannot be made
+    void TreeView1RamaConTeclado(const QTreeWidgetItem *nodo, bool abrir);
+    void Describir_Nodos_Indice(); // each node's level and place, the first time the tree has the keyboard
+    bool Nodos_Descritos = false;
+    bool Entrada_Anunciada_Al_Activar = false; // the first entry, told once the window is active
+    int Avisos_Dados = 0;
     AvisoLector *Aviso_Lector = nullptr; // made on the first move a screen reader is there to hear
     QStringList Encabezados_Anunciados;  // the headings the last announcement named
     // While set, a move's announcement is left here to be said with what follows it.

@@ -5,8 +5,10 @@
 #include "form1_atajos.h"
 
 #include "botones_laterales.h"
+#include "estado_lector.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QPushButton>
 
 namespace {
@@ -14,6 +16,8 @@ namespace {
 constexpr QKeyCombination Ninguna(Qt::Key_unknown);
 
 } // namespace
+
+using namespace UnitM01;
 
 std::span<const Atajo> Form1::Tabla_Atajos()
 {
@@ -62,6 +66,21 @@ void Form1::setupAtajos()
     auto *const raton = new BotonesLaterales(this);
     connect(raton, &BotonesLaterales::atras, this, &Form1::Historial_Atras);
     connect(raton, &BotonesLaterales::adelante, this, &Form1::Historial_Adelante);
+}
+
+// A stepping key whose button is off (Alt+Home on the first entry, Alt+Page Down on the
+// last) reaches no action; a screen reader is told that there is nowhere to go.
+void Form1::avisarTeclaSinEfecto(const QKeyEvent *tecla)
+{
+    const std::span<const Atajo> tabla = Tabla_Atajos();
+    for (qsizetype i = 0; i < Acciones_Atajos.size(); ++i) {
+        const Atajo &a = tabla[size_t(i)];
+        if (!a.boton || Acciones_Atajos[i]->isEnabled() || tecla->keyCombination() != a.tecla)
+            continue;
+        anunciar(Articulo_Actual <= 1 ? QStringLiteral("Ya está en la primera entrada")
+                                    : QStringLiteral("Ya está en la última entrada"));
+        return;
+    }
 }
 
 void Form1::Actualizar_Atajos()

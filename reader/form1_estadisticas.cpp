@@ -58,6 +58,9 @@ void Form1::ListView1ColumnClick(int columna)
         [this](const FilaEstadistica &a, const FilaEstadistica &b) { return ListView1Compare(a, b); });
     // Words ascend, counts descend (ListView1Compare).
     ListView1->horizontalHeader()->setSortIndicator(columna, columna == 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
+    anunciar(QStringLiteral("Ordenado por %1, %2")
+               .arg(Modelo_Estadisticas->headerData(columna, Qt::Horizontal).toString(),
+                    columna == 0 ? QStringLiteral("de la A a la Z") : QStringLiteral("de mayor a menor")));
 }
 
 // Ctrl+1, Ctrl+2 and Ctrl+3 with the list focused: a click on the first, second or third

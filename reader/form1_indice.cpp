@@ -6,8 +6,10 @@
 #include "estado_lector.h"
 #include "vetotreewidget.h"
 
+#include <QAccessible>
 #include <QButtonGroup>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 using namespace UnitM01;
 
@@ -74,6 +76,50 @@ void Form1::TreeView1Expanding(const QTreeWidgetItem *nodo, bool &permitir)
 {
     const int limite = Boton_1->isChecked() ? 0 : Boton_2->isChecked() ? 1 : Boton_3->isChecked() ? 2 : 3;
     permitir = VetoTreeWidget::level(nodo) < limite;
+}
+
+// What a key did to a node of the index, told to a screen reader: opened (with how many
+// nodes it holds), closed, or why it does not open.
+void Form1::TreeView1RamaConTeclado(const QTreeWidgetItem *nodo, bool abrir)
+{
+    const int hijos = nodo->childCount();
+    if (nodo->isExpanded())
+        anunciar(QStringLiteral("Abierto, %1 %2").arg(hijos).arg(hijos == 1 ? u"elemento" : u"elementos"));
+    else if (!abrir)
+        anunciar(QStringLiteral("Cerrado"));
+    else if (hijos == 0)
+        anunciar(QStringLiteral("No tiene divisiones dentro"));
+    else if (Boton_1->isChecked())
+        anunciar(QStringLiteral("No se abre: el índice muestra solo los títulos"));
+    else
+        anunciar(QStringLiteral("No se abre: el índice muestra solo títulos y capítulos"));
+}
+
+// Each node's level and place among its siblings, for a screen reader: Qt's bridge carries
+// neither, but it reads a row's accessible description.
+void Form1::Describir_Nodos_Indice()
+{
+    if (!QAccessible::isActive() || Nodos_Descritos)
+        return;
+    Nodos_Descritos = true;
+    // Nothing on screen changes: the view, and through it the screen reader, is not told of
+    // each row (hundreds of change events that would drown what the screen reader says).
+    const QSignalBlocker callado(TreeView1->model());
+    const auto describir = [](QTreeWidgetItem *nodo, int nivel, int lugar, int hermanos) {
+        nodo->setData(0, Qt::AccessibleDescriptionRole,
+                      QStringLiteral("nivel %1, %2 de %3").arg(nivel).arg(lugar).arg(hermanos));
+    };
+    const int titulos = TreeView1->topLevelItemCount();
+    for (int t = 0; t < titulos; ++t) {
+        QTreeWidgetItem *const titulo = TreeView1->topLevelItem(t);
+        describir(titulo, 1, t + 1, titulos);
+        for (int c = 0; c < titulo->childCount(); ++c) {
+            QTreeWidgetItem *const capitulo = titulo->child(c);
+            describir(capitulo, 2, c + 1, titulo->childCount());
+            for (int e = 0; e < capitulo->childCount(); ++e)
+                describir(capitulo->child(e), 3, e + 1, capitulo->childCount());
+        }
+    }
 }
 
 void Form1::Seleccionar_Nodo()

@@ -137,8 +137,8 @@ void Form1::setupBandaMenu()
         *c.giro = crear<SpinButton>(*c.panel, c.nombreGiro);
         (*c.giro)->setFixedSize(21, 21);
         (*c.giro)->setFlechas(Recursos::imagen(Recursos::FlechaArriba), Recursos::imagen(Recursos::FlechaAbajo));
-        // Arrows only: named for a screen reader after the digit they change. Told as a spin
-        // box before it is named: naming it makes its accessible interface.
+        // Arrows only: named for a screen reader after the digit they change.
+        // The spin box's interface first: naming a widget makes the plain one, which Qt keeps.
         hacerSpinAccesible(*c.giro, *c.digito);
         (*c.giro)->setAccessibleName(QStringLiteral("%1 del artículo").arg(QLatin1String(c.cifra)));
         columna->addWidget(*c.giro, 0, Qt::AlignHCenter | Qt::AlignTop);

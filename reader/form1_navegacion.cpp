@@ -63,36 +63,42 @@ void Form1::SpinButton1UpClick()
 {
     aplicarPaso(PasoSelector::CentenasArriba);
     Mostrar_Digitos();
+    Avisar_Numero_Selector();
 }
 
 void Form1::SpinButton1DownClick()
 {
     aplicarPaso(PasoSelector::CentenasAbajo);
     Mostrar_Digitos();
+    Avisar_Numero_Selector();
 }
 
 void Form1::SpinButton2UpClick()
 {
     aplicarPaso(PasoSelector::DecenasArriba);
     Mostrar_Digitos();
+    Avisar_Numero_Selector();
 }
 
 void Form1::SpinButton2DownClick()
 {
     aplicarPaso(PasoSelector::DecenasAbajo);
     Mostrar_Digitos();
+    Avisar_Numero_Selector();
 }
 
 void Form1::SpinButton3UpClick()
 {
     aplicarPaso(PasoSelector::UnidadesArriba);
     Mostrar_Digitos();
+    Avisar_Numero_Selector();
 }
 
 void Form1::SpinButton3DownClick()
 {
     aplicarPaso(PasoSelector::UnidadesAbajo);
     Mostrar_Digitos();
+    Avisar_Numero_Selector();
 }
 
 void Form1::Mostrar_Digitos()
@@ -103,6 +109,12 @@ void Form1::Mostrar_Digitos()
     StaticText12->setText(QString::number(Centenas));
     for (SpinButton *const giro : {SpinButton1, SpinButton2, SpinButton3})
         giro->avisarValor();
+}
+
+// A step of the number is heard whole («231»); the digits typed are heard as typed.
+void Form1::Avisar_Numero_Selector()
+{
+    anunciar(QString::number(Centenas * 100 + Decenas * 10 + Unidades));
 }
 
 void Form1::Boton_Cunsultar_ArticuloClick()
@@ -127,8 +139,10 @@ void Form1::elegirArticulo(int n)
 void Form1::Historial_Atras()
 {
     const int entrada = Historial_Entradas.atras(Articulo_Actual);
-    if (entrada < 1)
+    if (entrada < 1) {
+        anunciar(QStringLiteral("No hay entrada anterior en el historial"));
         return;
+    }
     Resaltar_Palabra = false;
     Mover_A_Entrada(entrada, Anotacion::SinAnotar);
 }
@@ -136,8 +150,10 @@ void Form1::Historial_Atras()
 void Form1::Historial_Adelante()
 {
     const int entrada = Historial_Entradas.adelante(Articulo_Actual);
-    if (entrada < 1)
+    if (entrada < 1) {
+        anunciar(QStringLiteral("No hay entrada siguiente en el historial"));
         return;
+    }
     Resaltar_Palabra = false;
     Mover_A_Entrada(entrada, Anotacion::SinAnotar);
 }
@@ -168,6 +184,7 @@ bool Form1::Panel4Tecla(int tecla, Qt::KeyboardModifiers modificadores)
     case Qt::Key_Down:
         guardarSelector(Tecleo_Selector.paso(selectorActual(), tecla == Qt::Key_Up ? 1 : -1));
         Mostrar_Digitos();
+        Avisar_Numero_Selector();
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:

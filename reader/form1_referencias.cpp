@@ -7,6 +7,7 @@
 #include "palabras.h"
 
 #include <QLineEdit>
+#include <QTabBar>
 #include <QTabWidget>
 
 using namespace UnitM01;
@@ -68,7 +69,8 @@ void Form1::ListBox2Click()
 
 void Form1::PageControl1Change()
 {
-    if (PageControl1->currentWidget() != Pagina_Referencias)
+    // Browsing the tabs with the arrows leaves the keyboard on the tabs.
+    if (PageControl1->currentWidget() != Pagina_Referencias || PageControl1->tabBar()->hasFocus())
         return;
     // Like a text box entered with the keyboard: the whole prefix is selected, so typing replaces it.
     Edit1->setFocus(Qt::OtherFocusReason);

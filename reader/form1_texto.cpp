@@ -20,10 +20,17 @@ using namespace UnitM01;
 void Form1::Cambiar_Tamano_Texto(int pasos)
 {
     const int puntos = Cambiar_Tamano(Tamano_Texto, pasos);
-    if (puntos == Tamano_Texto)
-        return;
-    Tamano_Texto = puntos;
-    ColorMemo1->setFont(Apariencia::fuente(Tamano_Texto));
+    if (puntos != Tamano_Texto) {
+        Tamano_Texto = puntos;
+        ColorMemo1->setFont(Apariencia::fuente(Tamano_Texto));
+    }
+    Avisar_Tamano_Texto();
+}
+
+// Heard also when the size cannot change: at either end of the scale the same size is told.
+void Form1::Avisar_Tamano_Texto()
+{
+    anunciar(QStringLiteral("Tamaño del texto %1 puntos").arg(Tamano_Texto));
 }
 
 void Form1::Ampliar_Texto()
@@ -38,10 +45,11 @@ void Form1::Reducir_Texto()
 
 void Form1::Restaurar_Texto()
 {
-    if (Tamano_Texto == Tamano_Disenado)
-        return;
-    Tamano_Texto = Tamano_Disenado;
-    ColorMemo1->setFont(Apariencia::fuente(Tamano_Texto));
+    if (Tamano_Texto != Tamano_Disenado) {
+        Tamano_Texto = Tamano_Disenado;
+        ColorMemo1->setFont(Apariencia::fuente(Tamano_Texto));
+    }
+    Avisar_Tamano_Texto();
 }
 
 void Form1::Copiar_Con_Cita()
@@ -56,4 +64,6 @@ void Form1::Copiar_Con_Cita()
     datos->setText(Texto_Con_Cita(pasaje, Articulo_Actual, encabezados));
     datos->setHtml(Html_Con_Cita(pasaje, Articulo_Actual, encabezados));
     QApplication::clipboard()->setMimeData(datos);
+    anunciar(ColorMemo1->seleccionVisible() ? QStringLiteral("Copiado con la cita: la selección")
+                                          : QStringLiteral("Copiado con la cita"));
 }

@@ -98,6 +98,8 @@ private slots:
     void colorMemo1_namedAfterTheEntryAfterEveryMove_data();
     void colorMemo1_namedAfterTheEntryAfterEveryMove();
     void pictureButtons_keepTheirNamesThroughChanges();
+    void hiddenIndex_tabNeverReachesIt();
+    void tabBar_arrowsBrowseTheTabs();
     void textMenu_englishCaptionsDescribedInSpanish();
 
 private:
@@ -536,6 +538,55 @@ void TstAcceso::pictureButtons_keepTheirNamesThroughChanges()
     QTest::keyClick(hijo("Boton_Menu_Indice_"), Qt::Key_Space);
     COMPROBAR(comprobar("with the index shown again"));
     QCOMPARE(hijo("SpinButton2")->accessibleName(), QStringLiteral("Decenas del artículo"));
+}
+
+// With the index hidden, Tab and Shift+Tab go round the window without entering it; shown
+// again, Tab reaches it as before.
+void TstAcceso::hiddenIndex_tabNeverReachesIt()
+{
+    auto *const boton = hijo<QPushButton>("Boton_Menu_Indice_");
+    QWidget *const indice = hijo("PageControl1");
+    boton->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(boton, Qt::Key_Space);
+    for (const Qt::KeyboardModifiers sentido : {Qt::NoModifier, Qt::ShiftModifier}) {
+        boton->setFocus(Qt::TabFocusReason);
+        for (int i = 0; i < 30; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, sentido);
+            QWidget *const foco = QApplication::focusWidget();
+            QVERIFY2(foco != indice && !indice->isAncestorOf(foco), qPrintable(foco->objectName()));
+        }
+    }
+    boton->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(boton, Qt::Key_Space);
+    bool alcanzado = false;
+    for (int i = 0; i < 30 && !alcanzado; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        alcanzado = indice->isAncestorOf(QApplication::focusWidget());
+    }
+    QVERIFY(alcanzado);
+}
+
+// Left and Right on the tab bar change the page and leave the keyboard on the tabs, the
+// "Referencias" page included (Ctrl+Tab from inside a page is the way into its box).
+void TstAcceso::tabBar_arrowsBrowseTheTabs()
+{
+    auto *const paginas = hijo<QTabWidget>("PageControl1");
+    QTabBar *const pestanas = paginas->tabBar();
+    pestanas->setFocus(Qt::TabFocusReason);
+    const struct {
+        Qt::Key tecla;
+        int pagina;
+    } pasos[] = {{Qt::Key_Right, 1}, {Qt::Key_Right, 2}, {Qt::Key_Left, 1}, {Qt::Key_Left, 0}};
+    for (const auto &p : pasos) {
+        QTest::keyClick(QApplication::focusWidget(), p.tecla);
+        QCOMPARE(paginas->currentIndex(), p.pagina);
+        QCOMPARE(QApplication::focusWidget(), pestanas);
+    }
+    // From inside the index page, Ctrl+Tab still takes the keyboard into the "Referencias" box.
+    hijo("TreeView1")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(paginas->currentIndex(), 1);
+    QCOMPARE(QApplication::focusWidget(), hijo("Edit1"));
 }
 
 void TstAcceso::textMenu_englishCaptionsDescribedInSpanish()

@@ -102,6 +102,10 @@ private slots:
     void firstRow_heardWhenAListTakesTheKeyboard();
     void rows_readWithTheirNouns();
     void spinButtons_haveValueAndActions();
+    void keys_sayWhatTheyDid_data();
+    void keys_sayWhatTheyDid();
+    void tree_saysOpenClosedAndLevel();
+    void about_saysWhatOnlyShows();
 
 private:
     QWidget *hijo(const QString &nombre) const { return ventana->findChild<QWidget *>(nombre); }
@@ -149,6 +153,9 @@ void TstLectorPantalla::init()
     ventana->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(ventana.get()));
     QVERIFY(esperarArranque(ventana.get()));
+    // The first entry is told as the window is shown, and again once it is active: the first
+    // time came before anyone could hear.
+    QTRY_COMPARE(anunciado().count(u"Preámbulo, PREÁMBULO"_s), 2);
     sucesos.clear();
 }
 
@@ -328,6 +335,143 @@ void TstLectorPantalla::spinButtons_haveValueAndActions()
     // The digits are back as they were: the go button shows article 157 again.
     QTest::mouseClick(static_cast<QPushButton *>(hijo(u"Boton_Cunsultar_Articulo"_s)), Qt::LeftButton);
     QCOMPARE(anunciado().last(), u"Artículo 157"_s);
+}
+
+// Keys whose effect is only seen, or that cannot do anything where they are, say so.
+void TstLectorPantalla::keys_sayWhatTheyDid_data()
+{
+    QTest::addColumn<int>("articulo"); // chosen first; 0 stays on the Preámbulo
+    QTest::addColumn<QString>("foco"); // the control given the keyboard first
+    QTest::addColumn<QList<QKeyCombination>>("teclas");
+    QTest::addColumn<QString>("dicho"); // the last announcement
+    const QString menu = u"Boton_Menu_Siguiente_"_s;
+    QTest::newRow("Alt+Home on the Preámbulo") << 0 << menu << QList{Qt::ALT | Qt::Key_Home}
+                                               << u"Ya está en la primera entrada"_s;
+    QTest::newRow("Alt+Page Up on the Preámbulo") << 0 << u"ColorMemo1"_s << QList{Qt::ALT | Qt::Key_PageUp}
+                                                  << u"Ya está en la primera entrada"_s;
+    QTest::newRow("Alt+Page Down on the last entry")
+        << 0 << u"ColorMemo1"_s << QList{Qt::ALT | Qt::Key_End, Qt::ALT | Qt::Key_PageDown}
+        << u"Ya está en la última entrada"_s;
+    QTest::newRow("Alt+Right at the end of history") << 157 << menu << QList{Qt::ALT | Qt::Key_Right}
+                                                     << u"No hay entrada siguiente en el historial"_s;
+    QTest::newRow("Alt+Left before any move") << 0 << menu << QList{Qt::ALT | Qt::Key_Left}
+                                               << u"No hay entrada anterior en el historial"_s;
+    QTest::newRow("Ctrl+Shift+C") << 157 << menu << QList{Qt::CTRL | Qt::SHIFT | Qt::Key_C}
+                                  << u"Copiado con la cita"_s;
+    QTest::newRow("Ctrl+=") << 0 << menu << QList{Qt::CTRL | Qt::Key_Equal} << u"Tamaño del texto 9 puntos"_s;
+    QTest::newRow("Ctrl+- twice") << 0 << menu << QList{Qt::CTRL | Qt::Key_Minus, Qt::CTRL | Qt::Key_Minus}
+                                  << u"Tamaño del texto 6 puntos"_s;
+    QTest::newRow("Ctrl+- at the smallest") << 0 << menu
+                                            << QList{Qt::CTRL | Qt::Key_Minus, Qt::CTRL | Qt::Key_Minus,
+                                                     Qt::CTRL | Qt::Key_Minus}
+                                            << u"Tamaño del texto 6 puntos"_s;
+    QTest::newRow("Ctrl+0 after Ctrl+=") << 0 << menu << QList{Qt::CTRL | Qt::Key_Equal, Qt::CTRL | Qt::Key_0}
+                                         << u"Tamaño del texto 8 puntos"_s;
+    QTest::newRow("Ctrl+G, Up") << 230 << menu << QList{Qt::CTRL | Qt::Key_G, QKeyCombination(Qt::Key_Up)}
+                                << u"231"_s;
+    QTest::newRow("Ctrl+G, Down") << 230 << menu << QList{Qt::CTRL | Qt::Key_G, QKeyCombination(Qt::Key_Down)}
+                                  << u"229"_s;
+    QTest::newRow("Space on the index button") << 0 << u"Boton_Menu_Indice_"_s << QList{QKeyCombination(Qt::Key_Space)}
+                                               << u"Índice oculto. Mostrar el índice izquierdo"_s;
+    QTest::newRow("Space on it again") << 0 << u"Boton_Menu_Indice_"_s
+                                       << QList{QKeyCombination(Qt::Key_Space), QKeyCombination(Qt::Key_Space)}
+                                       << u"Índice mostrado. Ocultar el índice izquierdo"_s;
+    QTest::newRow("Ctrl+3 in the statistics") << 0 << u"ListView1"_s << QList{Qt::CTRL | Qt::Key_3}
+                                              << u"Ordenado por Veces, de mayor a menor"_s;
+    QTest::newRow("Ctrl+2 in the statistics") << 0 << u"ListView1"_s << QList{Qt::CTRL | Qt::Key_2}
+                                              << u"Ordenado por Artículos, de mayor a menor"_s;
+    QTest::newRow("Ctrl+1 in the statistics") << 0 << u"ListView1"_s << QList{Qt::CTRL | Qt::Key_1}
+                                              << u"Ordenado por Palabra, de la A a la Z"_s;
+}
+
+void TstLectorPantalla::keys_sayWhatTheyDid()
+{
+    QFETCH(int, articulo);
+    QFETCH(QString, foco);
+    QFETCH(QList<QKeyCombination>, teclas);
+    QFETCH(QString, dicho);
+    if (articulo > 0)
+        ventana->elegirArticulo(articulo);
+    if (foco == u"ListView1"_s)
+        static_cast<QTabWidget *>(hijo(u"PageControl1"_s))->setCurrentIndex(2);
+    hijo(foco)->setFocus(Qt::TabFocusReason);
+    QVERIFY(hijo(foco)->hasFocus());
+    sucesos.clear();
+    for (const QKeyCombination c : std::as_const(teclas))
+        tecla(c);
+    QVERIFY(!anunciado().isEmpty());
+    QCOMPARE(anunciado().last(), dicho);
+}
+
+// Left and Right on a node say whether it closed or opened; where the depth chosen lets it
+// not open, that is said. Each node carries its level and place as its description.
+void TstLectorPantalla::tree_saysOpenClosedAndLevel()
+{
+    auto *const arbol = static_cast<QTreeWidget *>(hijo(u"TreeView1"_s));
+    arbol->setFocus(Qt::TabFocusReason);
+    // Title IV, with its five chapters.
+    const QList<QTreeWidgetItem *> encontrados = arbol->findItems(u"Título IV"_s, Qt::MatchStartsWith);
+    QCOMPARE(encontrados.size(), 1);
+    QTreeWidgetItem *const titulo = encontrados.first();
+    arbol->setCurrentItem(titulo);
+    sucesos.clear();
+    tecla(QKeyCombination(Qt::Key_Left));
+    QCOMPARE(anunciado(), QStringList{u"Cerrado"_s});
+    sucesos.clear();
+    tecla(QKeyCombination(Qt::Key_Right));
+    QCOMPARE(anunciado(), QStringList{u"Abierto, 5 elementos"_s});
+    const auto descripcion = [](QTreeWidgetItem *nodo) {
+        return nodo->data(0, Qt::AccessibleDescriptionRole).toString();
+    };
+    QCOMPARE(descripcion(titulo).section(u',', 0, 0), u"nivel 1"_s);
+    // Chapter I and its second section, "De la Administración Pública".
+    QCOMPARE(descripcion(titulo->child(0)), u"nivel 2, 1 de 5"_s);
+    QCOMPARE(descripcion(titulo->child(0)->child(1)), u"nivel 3, 2 de 5"_s);
+    // Only the titles: Right opens nothing, and says so.
+    auto *const soloTitulos = static_cast<QAbstractButton *>(hijo(u"Boton_1"_s));
+    soloTitulos->click();
+    arbol->setFocus(Qt::TabFocusReason);
+    arbol->setCurrentItem(titulo);
+    sucesos.clear();
+    tecla(QKeyCombination(Qt::Key_Right));
+    QVERIFY(!titulo->isExpanded());
+    QCOMPARE(anunciado(), QStringList{u"No se abre: el índice muestra solo los títulos"_s});
+}
+
+// The About dialog: its picture and links are named, its widening and the keys that do
+// nothing visible are told.
+void TstLectorPantalla::about_saysWhatOnlyShows()
+{
+    Forma_Acerca *const dialogo = Forma_Acerca::Instancia();
+    dialogo->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialogo));
+    const auto nombre = [dialogo](const char *objeto) {
+        QAccessibleInterface *const iface =
+            QAccessible::queryAccessibleInterface(dialogo->findChild<QWidget *>(QLatin1String(objeto)));
+        return iface ? iface->text(QAccessible::Name) : QString();
+    };
+    QCOMPARE(nombre("Imagen"), u"Imagen de un paisaje"_s);
+    QCOMPARE(nombre("MyMailAddress"), u"Correo: lector@example.org"_s);
+    QCOMPARE(nombre("MyWebAddress"), u"Web: https://www.example.org/constitucion"_s);
+    auto *const boton = dialogo->findChild<QPushButton *>(u"Boton_Flecha"_s);
+    boton->setFocus(Qt::TabFocusReason);
+    const auto ultimoAviso = [] {
+        QStringList r;
+        for (const Suceso &s : std::as_const(sucesos))
+            if (s.tipo == QAccessible::ObjectShow && s.papel == QAccessible::Notification)
+                r << s.nombre;
+        return r.value(r.size() - 1);
+    };
+    sucesos.clear();
+    QTest::keyClick(boton, Qt::Key_Escape);
+    QVERIFY(dialogo->isVisible());
+    QCOMPARE(ultimoAviso(), u"Este diálogo se cierra con su botón: Acerca de..., luego Cerrar"_s);
+    QTest::keyClick(boton, Qt::Key_Return);
+    QCOMPARE(ultimoAviso(), u"Ampliado: la nota sobre el texto y los datos del autor. El botón ahora es Cerrar"_s);
+    QTest::keyClick(boton, Qt::Key_Escape);
+    QCOMPARE(ultimoAviso(), u"Este diálogo se cierra con su botón Cerrar"_s);
+    QTest::keyClick(boton, Qt::Key_Return);
+    QVERIFY(!dialogo->isVisible());
 }
 
 void TstLectorPantalla::f3_oneAnnouncementPerHitNoSelectionStorm()

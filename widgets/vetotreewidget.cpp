@@ -303,20 +303,25 @@ void VetoTreeWidget::keyPressEvent(QKeyEvent *event)
         return;
     }
     event->accept();
-    if (event->key() == Qt::Key_Plus)
+    if (event->key() == Qt::Key_Plus) {
         open(current);
-    else if (event->key() == Qt::Key_Minus)
+        emit ramaConTeclado(current, true);
+    } else if (event->key() == Qt::Key_Minus) {
         collapseItem(current);
-    else if (event->key() == Qt::Key_Asterisk)
+        emit ramaConTeclado(current, false);
+    } else if (event->key() == Qt::Key_Asterisk) {
         expandRecursively(indexFromItem(current));
-    else if (forward && current->childCount() > 0 && !current->isExpanded())
+    } else if (forward && current->childCount() > 0 && !current->isExpanded()) {
         open(current);
-    else if (forward && current->childCount() > 0)
+        emit ramaConTeclado(current, true);
+    } else if (forward && current->childCount() > 0) {
         setCurrentItem(current->child(0));
-    else if (back && current->isExpanded())
+    } else if (back && current->isExpanded()) {
         collapseItem(current);
-    else if (back && current->parent())
+        emit ramaConTeclado(current, false);
+    } else if (back && current->parent()) {
         setCurrentItem(current->parent());
+    }
 }
 
 bool VetoTreeWidget::viewportEvent(QEvent *event)

@@ -63,6 +63,9 @@ public slots:
 signals:
     void expanding(const QTreeWidgetItem *item, bool &allow);
     void treeClicked();
+    // A key tried to open (Right, "+") or close (Left, "-") the current node: it may now be
+    // open, closed, or refused.
+    void ramaConTeclado(const QTreeWidgetItem *item, bool abrir);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
