@@ -58,19 +58,22 @@ struct Escritura {
 class Numeracion
 {
 public:
+    explicit Numeracion(std::size_t previstas) { ids.reserve(previstas); }
+
     int id(const std::string &s) { return ids.try_emplace(s, int(ids.size())).first->second; }
 
     // The strings in byte order, and for each first id its place among them.
     std::vector<std::string> ordenar(std::vector<int> &lugar) const
     {
+        std::vector<std::pair<std::string, int>> pares(ids.begin(), ids.end());
+        std::sort(pares.begin(), pares.end());
         std::vector<std::string> r;
-        r.reserve(ids.size());
-        for (const auto &[s, id] : ids)
-            r.push_back(s);
-        std::sort(r.begin(), r.end());
-        lugar.assign(ids.size(), 0);
-        for (std::size_t k = 0; k < r.size(); ++k)
-            lugar[std::size_t(ids.at(r[k]))] = int(k);
+        r.reserve(pares.size());
+        lugar.assign(pares.size(), 0);
+        for (auto &[s, id] : pares) {
+            lugar[std::size_t(id)] = int(r.size());
+            r.push_back(std::move(s));
+        }
         return r;
     }
 
@@ -125,8 +128,9 @@ Indice_Palabras::Indice_Palabras(const QList<QString> &textos)
 
     // Each spelling's form and stem; one stem for all spellings with one small form.
     QHash<QString, int> troncoDeMinuscula;
-    Numeracion formasVistas;
-    Numeracion troncosVistos;
+    troncoDeMinuscula.reserve(qsizetype(escrituras.size()));
+    Numeracion formasVistas(escrituras.size());
+    Numeracion troncosVistos(escrituras.size());
     for (Escritura &e : escrituras) {
         const QString minuscula = e.texto.toString().toLower();
         auto it = troncoDeMinuscula.constFind(minuscula);
