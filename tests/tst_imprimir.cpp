@@ -850,7 +850,7 @@ void TstImprimir::pdf_noPageEndsWithACaptionOrHeading_data()
     QTest::newRow("title IV") << Trabajo_Division(registroDe(u"TÍTULO IV "_s));
     QTest::newRow("title V") << Trabajo_Division(registroDe(u"TÍTULO V "_s));
     QTest::newRow("the results of «derechos humanos»")
-        << Trabajo_Resultados(Buscar_En_Textos(u"derechos humanos"), u"derechos humanos");
+        << Trabajo_Resultados(Buscar_En_Textos(u"\"derechos humanos\""), u"\"derechos humanos\"");
 }
 
 void TstImprimir::pdf_noPageEndsWithACaptionOrHeading()
@@ -1038,7 +1038,7 @@ void TstImprimir::searchWindow_printsEveryResult()
 {
     QFETCH(int, como);
     QVERIFY(abrirVentana());
-    VentanaBuscar *const b = buscar(u"derechos humanos"_s);
+    VentanaBuscar *const b = buscar(u"\"derechos humanos\""_s);
     QVERIFY(b);
     QCOMPARE(b->findChild<QLabel *>(u"Cuenta_Buscar"_s)->text(), u"38 coincidencias en 24 entradas"_s);
     const QString pdf = archivo(u"busqueda.pdf"_s);
@@ -1055,7 +1055,7 @@ void TstImprimir::searchWindow_printsEveryResult()
     } else {
         QVERIFY(imprimirCon(Qt::CTRL | Qt::Key_P, pdf));
     }
-    QCOMPARE(campoPdf(pdf, u"Title"_s), Obra + u", 24 entradas con «derechos humanos»"_s);
+    QCOMPARE(campoPdf(pdf, u"Title"_s), Obra + u", 24 entradas con «\"derechos humanos\"»"_s);
     const QString texto = textoPdf(pdf);
     const QStringList impresos = rotulos(texto);
     QVERIFY2(impresos.size() == 24, qPrintable(impresos.join(u", "_s)));

@@ -270,7 +270,7 @@ void TstLectorPantalla::searchCount_announcedOnceTypingPauses()
     QVERIFY(texto);
     QTRY_VERIFY(texto->hasFocus());
     sucesos.clear();
-    teclear(texto, u"derechos humanos"_s);
+    teclear(texto, u"\"derechos humanos\""_s);
     QVERIFY(anunciado().isEmpty()); // not after each keystroke
     QTRY_COMPARE(anunciado(), QStringList{u"38 coincidencias en 24 entradas"_s});
     QTest::qWait(900);
@@ -476,7 +476,7 @@ void TstLectorPantalla::about_saysWhatOnlyShows()
 
 void TstLectorPantalla::f3_oneAnnouncementPerHitNoSelectionStorm()
 {
-    QVERIFY(buscar(u"derechos humanos"_s));
+    QVERIFY(buscar(u"\"derechos humanos\""_s));
     tecla(QKeyCombination(Qt::Key_Return)); // the first result, the Preámbulo
     tecla(QKeyCombination(Qt::Key_F3));     // article 2
     // Into article 19, which holds two hits: one announcement, the entry then the hit. Its
@@ -516,7 +516,7 @@ void TstLectorPantalla::f3_oneAnnouncementPerHitNoSelectionStorm()
 
 void TstLectorPantalla::hiddenSearchWindow_tellsNothing()
 {
-    QLineEdit *const texto = buscar(u"derechos humanos"_s);
+    QLineEdit *const texto = buscar(u"\"derechos humanos\""_s);
     QVERIFY(texto);
     tecla(QKeyCombination(Qt::Key_Return));
     QWidget *const buscador = texto->window();
@@ -546,7 +546,7 @@ void TstLectorPantalla::hiddenSearchWindow_tellsNothing()
 void TstLectorPantalla::firstRow_heardWhenAListTakesTheKeyboard()
 {
     // Down from the search box: the list takes the keyboard, then its first row is told.
-    QVERIFY(buscar(u"derechos humanos"_s));
+    QVERIFY(buscar(u"\"derechos humanos\""_s));
     sucesos.clear();
     tecla(QKeyCombination(Qt::Key_Down));
     QTRY_COMPARE(ultimoFoco(), u"Lista_Resultados/Preámbulo"_s);
@@ -574,7 +574,7 @@ void TstLectorPantalla::rows_readWithTheirNouns()
 {
     // A bare number read aloud says nothing: the counts are read with their nouns, and shown
     // as they were.
-    QVERIFY(buscar(u"derechos humanos"_s));
+    QVERIFY(buscar(u"\"derechos humanos\""_s));
     auto *const lista = ventana->findChild<QTableView *>(u"Lista_Resultados"_s);
     QAccessibleTableInterface *const resultados = QAccessible::queryAccessibleInterface(lista)->tableInterface();
     QVERIFY(resultados);

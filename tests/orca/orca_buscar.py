@@ -130,7 +130,7 @@ def recorrido():
     paso("Abajo (la segunda fila)", lambda: teclas("Down"), ["Abierta.", "1 artículo.", "1 vez."])
     # Searching and F3.
     paso("Ctrl+F", lambda: teclas("ctrl+f"), ["Texto a buscar text."])
-    paso("«derechos humanos»", lambda: teclas("texto:derechos humanos"),
+    paso("«derechos humanos»", lambda: teclas("texto:\"derechos humanos\""),
          [re.compile(r"^notification 38 coincidencias en 24 entradas\.?$")], [re.compile(r"dialog")])
     paso("Abajo (la primera fila)", lambda: teclas("Down"), ["Preámbulo.", "1 coincidencia."])
     paso("Abajo, Intro (el Artículo 2)", lambda: teclas("Down", "Return"),

@@ -119,7 +119,7 @@ PASOS = [
     ("Escape (cancelar)", ["Escape"], ["CONSTITUCION DE LA REPUBLICA BOLIVARIANA DE VENEZUELA 15 DICIEMBRE DE 1999 frame",
                                        "Palabras: en cuántos artículos y cuántas veces"], []),
     ("Ctrl+F", ["ctrl+f"], ["=Texto a buscar text"], []),
-    ("«derechos humanos»", ["texto:derechos humanos"], ["=notification 38 coincidencias en 24 entradas"],
+    ("«derechos humanos»", ["texto:\"derechos humanos\""], ["=notification 38 coincidencias en 24 entradas"],
      ["dialog"]),
     ("Abajo (la primera fila)", ["Down"], ["=Preámbulo", "=1 coincidencia"], []),
     ("Abajo, Intro (el Artículo 2)", ["Down", "Return"],
