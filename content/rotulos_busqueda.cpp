@@ -4,6 +4,9 @@
 #include "cita.h"
 #include "contar.h"
 #include "enmiendas.h"
+#include "quiso_decir.h"
+
+#include <QStringList>
 
 QString Nombre_Resultado(int entrada)
 {
@@ -15,10 +18,26 @@ QString Texto_Cuenta(int coincidencias, int entradas, QStringView consulta)
 {
     if (consulta.isEmpty())
         return QStringLiteral("Escriba las palabras que busca");
-    if (palabrasConsulta(consulta).isEmpty())
+    switch (analizarConsulta(consulta).motivo) {
+    case Motivo_Sin_Consulta::Ninguno:
+        break;
+    case Motivo_Sin_Consulta::Vacia:
+    case Motivo_Sin_Consulta::Solo_Signos:
         return QStringLiteral("Sin coincidencias: escriba letras o números");
-    if (coincidencias == 0)
-        return QStringLiteral("Sin coincidencias");
+    case Motivo_Sin_Consulta::Solo_Exclusiones:
+        return QStringLiteral("Sin coincidencias: escriba también lo que busca, no solo lo que excluye");
+    }
+    if (coincidencias == 0) {
+        const Quiso_Decir quiso = quisoDecir(consulta);
+        if (quiso.sugerencias.isEmpty())
+            return QStringLiteral("Sin coincidencias");
+        QStringList palabras;
+        for (const Sugerencia_Consulta &s : quiso.sugerencias)
+            palabras << QStringLiteral("«%1»").arg(s.palabra);
+        const QString ultima = palabras.takeLast();
+        const QString lista = palabras.isEmpty() ? ultima : palabras.join(QStringLiteral(", ")) + QStringLiteral(" o ") + ultima;
+        return QStringLiteral("Sin coincidencias. ¿Quiso decir %1?").arg(lista);
+    }
     return contar(coincidencias, "coincidencia", "coincidencias") + QStringLiteral(" en ")
            + contar(entradas, "entrada", "entradas");
 }

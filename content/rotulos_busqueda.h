@@ -10,6 +10,7 @@
 // Séptima"; an article amended since 1999 carries " (enmendado)".
 QString Nombre_Resultado(int entrada);
 
-// The count line: "N coincidencias en M entradas", "Sin coincidencias", and what to type
-// when the query is empty or holds no letter or digit.
+// The count line: "N coincidencias en M entradas", "Sin coincidencias" (with "¿Quiso decir
+// «…»?" and the nearest words of the text when a word typed is none of them), and what to type
+// when the query is empty, holds no letter or digit, or only leaves out.
 QString Texto_Cuenta(int coincidencias, int entradas, QStringView consulta);

@@ -365,6 +365,50 @@ void TstLineaDeOrdenes::program_answersWithoutADisplay_data()
                                   << QStringLiteral("argumento no válido «351»");
     QTest::newRow("not a number") << QStringList{QStringLiteral("--articulo"), QStringLiteral("x")} << QStringList()
                                   << 2 << QString() << QStringLiteral("argumento no válido «--articulo x»");
+    // --buscar and --texto print without any display: the blocks, the count line last, grep's codes.
+    QTest::newRow("--buscar words anywhere")
+        << QStringList{QStringLiteral("--buscar"), QStringLiteral("derecho vivienda")} << QStringList() << 0
+        << QStringLiteral("Artículo 82: 4 coincidencias\n"
+                          "  Artículo 82. Toda persona tiene [derecho] a una [vivienda] adecuada, segura, …\n")
+        << QString();
+    QTest::newRow("--buscar, the count line last")
+        << QStringList{QStringLiteral("--buscar=derecho vivienda")} << QStringList() << 0
+        << QStringLiteral("\n\n10 coincidencias en 3 entradas\n") << QString();
+    QTest::newRow("--buscar, an amended article named so")
+        << QStringList{QStringLiteral("--buscar"), QStringLiteral("\"reelegido o reelegida\"")} << QStringList() << 0
+        << QStringLiteral("Artículo 230 (enmendado): 1 coincidencia\n") << QString();
+    QTest::newRow("--buscar finds nothing: 1")
+        << QStringList{QStringLiteral("--buscar"), QStringLiteral("xqzw")} << QStringList() << 1
+        << QStringLiteral("Sin coincidencias\n") << QString();
+    QTest::newRow("--buscar, ¿Quiso decir…?")
+        << QStringList{QStringLiteral("--buscar"), QStringLiteral("vivenda")} << QStringList() << 1
+        << QStringLiteral("Sin coincidencias. ¿Quiso decir «vivienda»") << QString();
+    QTest::newRow("--buscar, only a minus")
+        << QStringList{QStringLiteral("--buscar"), QStringLiteral("-tratados")} << QStringList() << 1
+        << QStringLiteral("Sin coincidencias: escriba también lo que busca") << QString();
+    QTest::newRow("--buscar without its query")
+        << QStringList{QStringLiteral("--buscar")} << QStringList() << 2 << QString()
+        << QStringLiteral("argumento no válido «--buscar»");
+    QTest::newRow("--texto of an amended article")
+        << QStringList{QStringLiteral("--texto"), QStringLiteral("230")} << QStringList() << 0
+        << QStringLiteral("Constitución de la República Bolivariana de Venezuela (1999), Artículo 230\n"
+                          "TÍTULO V DE LA ORGANIZACIÓN DEL PODER PÚBLICO NACIONAL\n"
+                          "Capítulo II Del Poder Ejecutivo Nacional\n"
+                          "Sección Primera: Del Presidente o Presidenta de la República\n\n"
+                          "Artículo modificado por la Enmienda N.º 1 (Gaceta Oficial N.º 5.908 Extraordinario, "
+                          "19 de febrero de 2009). Se muestra el texto de 1999.\n\n"
+                          "Artículo 230. El período presidencial es de seis años. El Presidente o Presidenta de la "
+                          "República puede ser reelegido o reelegida, de inmediato y por una sola vez, para un "
+                          "nuevo período.\n")
+        << QString();
+    QTest::newRow("--texto 0, the preamble")
+        << QStringList{QStringLiteral("--texto=0")} << QStringList() << 0
+        << QStringLiteral("Constitución de la República Bolivariana de Venezuela (1999), Preámbulo\nPREÁMBULO\n\n"
+                          "El pueblo de Venezuela, en ejercicio")
+        << QString();
+    QTest::newRow("--texto out of range")
+        << QStringList{QStringLiteral("--texto"), QStringLiteral("351")} << QStringList() << 2 << QString()
+        << QStringLiteral("argumento no válido «--texto 351»");
     QTest::newRow("no display") << QStringList() << QStringList() << 1 << QString()
                                 << QStringLiteral("falta DISPLAY (X11)");
     QTest::newRow("no display, good article") << QStringList{QStringLiteral("157")} << QStringList() << 1

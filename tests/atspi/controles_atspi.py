@@ -48,8 +48,8 @@ GIROS = ["Centenas del artículo", "Decenas del artículo", "Unidades del artíc
 # The About dialog once widened: its button, the two links and the note.
 ACERCA = [
     ("push button", "Cerrar"),
-    ("link", "lector@example.org"),
-    ("link", "https://www.example.org/constitucion"),
+    ("link", "Correo: lector@example.org"),
+    ("link", "Web: https://www.example.org/constitucion"),
     ("text", "Nota sobre el texto y el autor"),
 ]
 
