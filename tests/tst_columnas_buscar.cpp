@@ -117,9 +117,9 @@ void TstColumnasBuscar::contexto_showsItsHitAtEveryWidth_data()
     QTest::addColumn<QString>("consulta");
     QTest::addColumn<QString>("tramo");        // the hit as the first rows show it
     // The designed width, a middle one and the smallest the window allows.
-    QTest::newRow("soberanía: the preamble and articles") << u"soberanía"_s << u"soberanía"_s;
-    QTest::newRow("pueblo: provisions' long names") << u"pueblo"_s << u"pueblo"_s;
-    QTest::newRow("derechos humanos: a hit of two words") << u"derechos humanos"_s << u"derechos humanos"_s;
+    QTest::newRow("soberanía: the preamble and articles") << u"\"soberanía"_s << u"soberanía"_s;
+    QTest::newRow("pueblo: provisions' long names") << u"\"pueblo"_s << u"pueblo"_s;
+    QTest::newRow("derechos humanos: a hit of two words") << u"\"derechos humanos\""_s << u"derechos humanos"_s;
 }
 
 void TstColumnasBuscar::contexto_showsItsHitAtEveryWidth()

@@ -279,7 +279,10 @@ void TstVentanaBuscar::typing_updatesCount_data()
     QTest::addColumn<int>("filas");
     QTest::newRow("plural") << u"\"derechos humanos\""_s << u"38 coincidencias en 24 entradas"_s << 24;
     QTest::newRow("singular") << u"bilingüe"_s << u"1 coincidencia en 1 entrada"_s << 1;
-    QTest::newRow("none") << u"nino"_s << u"Sin coincidencias"_s << 0;
+    QTest::newRow("none, with the nearest words") << u"nino"_s << u"Sin coincidencias. ¿Quiso decir «sino» o «Niño»?"_s << 0;
+    QTest::newRow("none, nothing near") << u"xqzw"_s << u"Sin coincidencias"_s << 0;
+    QTest::newRow("only a minus") << u"-tratados"_s
+                                  << u"Sin coincidencias: escriba también lo que busca, no solo lo que excluye"_s << 0;
     QTest::newRow("no letter or digit") << u"., ;"_s << u"Sin coincidencias: escriba letras o números"_s << 0;
     QTest::newRow("question marks") << u"¿?"_s << u"Sin coincidencias: escriba letras o números"_s << 0;
     QTest::newRow("spaces") << u"   "_s << u"Sin coincidencias: escriba letras o números"_s << 0;
@@ -543,7 +546,7 @@ void TstVentanaBuscar::pastedMegabyte_givesNoResults()
     QCOMPARE(lista()->model()->rowCount(), 0);
     // Control characters pasted in the middle of a word.
     texto()->clear();
-    QApplication::clipboard()->setText(u"dere\x01\x02chos"_s);
+    QApplication::clipboard()->setText(u"\"dere\x01\x02chos"_s);
     QTest::keyClick(texto(), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(cuenta()->text(), u"Sin coincidencias"_s);
 }
