@@ -16,6 +16,7 @@ constexpr int AnchoVeces = 45;
 ColumnasResultados::ColumnasResultados(QTableView *lista)
     : QObject(lista)
     , lista(lista)
+    , vista(lista->viewport())
 {
     // Sized here, the context included: the header's own stretch lags behind a column changed
     // while the list is being resized.
@@ -46,7 +47,7 @@ void ColumnasResultados::ajustar()
 
 bool ColumnasResultados::eventFilter(QObject *objeto, QEvent *evento)
 {
-    if (objeto == lista->viewport() && evento->type() == QEvent::Resize)
+    if (objeto == vista && evento->type() == QEvent::Resize)
         ajustar();
     return QObject::eventFilter(objeto, evento);
 }

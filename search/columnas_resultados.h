@@ -22,4 +22,7 @@ protected:
 
 private:
     QTableView *const lista;
+    // Its viewport, kept: while the list is being destroyed its events still come, and the list
+    // may no longer be asked for it.
+    const QObject *const vista;
 };
