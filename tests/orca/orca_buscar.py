@@ -13,6 +13,10 @@ import sys
 import tempfile
 import time
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import orca_comun  # noqa: E402
+from orca_comun import esperar, teclas  # noqa: E402
+
 programa, lanzador = sys.argv[1], sys.argv[2]
 aqui = os.path.dirname(os.path.abspath(__file__))
 temporal = tempfile.mkdtemp()
@@ -29,34 +33,7 @@ def lanzar(orden, **opciones):
 
 
 def frases():
-    """Every utterance in Orca's log so far, in order (one may span lines)."""
-    try:
-        with open(registro, encoding="utf-8", errors="replace") as f:
-            texto = f.read()
-    except FileNotFoundError:
-        return []
-    dichas = []
-    for m in re.finditer(r"SPEECH OUTPUT: '(.*?)'(?: ?\{'established|\s*$| [A-Za-z]+:|\n)", texto, re.S | re.M):
-        dichas.append(" ".join(m.group(1).split()))
-    return dichas
-
-
-def esperar(condicion, limite):
-    fin = time.monotonic() + limite
-    while time.monotonic() < fin:
-        if condicion():
-            return True
-        time.sleep(0.1)
-    return condicion()
-
-
-def teclas(*nombres):
-    for n in nombres:
-        if n.startswith("texto:"):
-            subprocess.run(["xdotool", "type", "--delay", "80", n[len("texto:"):]], check=True)
-        else:
-            subprocess.run(["xdotool", "key", n], check=True)
-        time.sleep(0.4)
+    return orca_comun.frases(registro)
 
 
 fallos = []

@@ -9,7 +9,6 @@
 # With a transcript file, what Orca said at each step is written there (the README's and
 # docs/accesibilidad.md's transcripts come from it).
 import os
-import re
 import shutil
 import subprocess
 import sys
@@ -17,6 +16,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from orca_comun import esperar, frases, teclas  # noqa: E402
 from salida_de_errores import lineas_inesperadas  # noqa: E402
 
 programa, orca_sin_voz = sys.argv[1], sys.argv[2]
@@ -26,35 +26,8 @@ temporal = tempfile.mkdtemp()
 registro = os.path.join(temporal, "orca.log")
 errores = os.path.join(temporal, "constitucion.err")
 
-# An utterance may span lines (a caption with a line break): joined with a space.
-FRASE = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+)?\s*\{'established", re.S)
-
-
 def dicho():
-    try:
-        with open(registro, encoding="utf-8", errors="replace") as f:
-            texto = f.read()
-    except FileNotFoundError:
-        return []
-    return [" ".join(m.group(1).split()) for m in FRASE.finditer(texto)]
-
-
-def esperar(condicion, segundos):
-    limite = time.monotonic() + segundos
-    while time.monotonic() < limite:
-        if condicion():
-            return True
-        time.sleep(0.2)
-    return condicion()
-
-
-def teclas(*nombres):
-    for n in nombres:
-        if n.startswith("texto:"):
-            subprocess.run(["xdotool", "type", "--delay", "80", n[len("texto:"):]], check=True)
-        else:
-            subprocess.run(["xdotool", "key", n], check=True)
-        time.sleep(0.4)
+    return frases(registro)
 
 
 # Each step: its title, its keys, what Orca must say (in this order, each an utterance whose
