@@ -14,6 +14,16 @@ QString Nombre_Resultado(int entrada)
     return Entrada_Enmendada(entrada) ? nombre + QStringLiteral(" (enmendado)") : nombre;
 }
 
+QString Texto_Quiso_Decir(const QStringList &ofrecidas)
+{
+    if (ofrecidas.isEmpty())
+        return QStringLiteral("Sin coincidencias");
+    QStringList palabras = ofrecidas;
+    const QString ultima = palabras.takeLast();
+    const QString lista = palabras.isEmpty() ? ultima : palabras.join(QStringLiteral(", ")) + QStringLiteral(" o ") + ultima;
+    return QStringLiteral("Sin coincidencias. ¿Quiso decir %1?").arg(lista);
+}
+
 QString Texto_Cuenta(int coincidencias, int entradas, QStringView consulta)
 {
     if (consulta.isEmpty())
@@ -29,14 +39,10 @@ QString Texto_Cuenta(int coincidencias, int entradas, QStringView consulta)
     }
     if (coincidencias == 0) {
         const Quiso_Decir quiso = quisoDecir(consulta);
-        if (quiso.sugerencias.isEmpty())
-            return QStringLiteral("Sin coincidencias");
         QStringList palabras;
         for (const Sugerencia_Consulta &s : quiso.sugerencias)
             palabras << QStringLiteral("«%1»").arg(s.palabra);
-        const QString ultima = palabras.takeLast();
-        const QString lista = palabras.isEmpty() ? ultima : palabras.join(QStringLiteral(", ")) + QStringLiteral(" o ") + ultima;
-        return QStringLiteral("Sin coincidencias. ¿Quiso decir %1?").arg(lista);
+        return Texto_Quiso_Decir(palabras);
     }
     return contar(coincidencias, "coincidencia", "coincidencias") + QStringLiteral(" en ")
            + contar(entradas, "entrada", "entradas");

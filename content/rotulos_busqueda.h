@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 // The words the whole-text search shows around its results, shared by the search window and
@@ -14,3 +15,8 @@ QString Nombre_Resultado(int entrada);
 // «…»?" and the nearest words of the text when a word typed is none of them), and what to type
 // when the query is empty, holds no letter or digit, or only leaves out.
 QString Texto_Cuenta(int coincidencias, int entradas, QStringView consulta);
+
+// The count line offering words: "Sin coincidencias. ¿Quiso decir «a»?", "… «a» o «b»?",
+// "… «a», «b» o «c»?", each offered word written as given (quotes included); "Sin
+// coincidencias" when none is offered.
+QString Texto_Quiso_Decir(const QStringList &ofrecidas);

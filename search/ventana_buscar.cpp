@@ -9,6 +9,7 @@
 #include "delegadoresaltado.h"
 #include "entradas.h"
 #include "fila_actual.h"
+#include "linea_cuenta.h"
 #include "modelo_resultados.h"
 #include "richtextview.h"
 #include "rotulos_busqueda.h"
@@ -25,6 +26,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTableView>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -49,6 +51,9 @@ VentanaBuscar::VentanaBuscar(QWidget *parent)
     Texto_Buscar->setPlaceholderText(QStringLiteral("Palabras o frase"));
     Texto_Buscar->setAccessibleName(QStringLiteral("Texto a buscar"));
     Cuenta_Buscar->setFont(Apariencia::fuente(8, true));
+    Cuenta_Buscar->setTextFormat(Qt::RichText);
+    Cuenta_Buscar->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    Cuenta_Buscar->setWordWrap(true);
     Lista_Resultados->setAccessibleName(QStringLiteral("Resultados de la búsqueda"));
     Boton_Imprimir_Resultados->setText(QStringLiteral("Imprimir…"));
     Boton_Imprimir_Resultados->setAccessibleName(QStringLiteral("Imprimir los resultados"));
@@ -91,10 +96,18 @@ VentanaBuscar::VentanaBuscar(QWidget *parent)
     columna->addWidget(Vista_Previa);
     resize(560, 420);
     setMinimumSize(240, 200);
-    Cuenta_Buscar->setText(Texto_Cuenta(0, 0, {}));
+    Cuenta_Leida = Texto_Cuenta(0, 0, {});
+    Cuenta_Buscar->setText(Cuenta_Leida);
+    // Always taken, so that Alt and a digit never types the digit into the text box.
+    for (int i = 0; i < 3; ++i) {
+        auto *const atajo = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + i)), this);
+        atajo->setObjectName(QStringLiteral("Atajo_Sugerencia_%1").arg(i + 1));
+        connect(atajo, &QShortcut::activated, this, [this, i] { tomarSugerencia(i); });
+    }
 
     connect(Texto_Buscar, &QLineEdit::textChanged, this, &VentanaBuscar::Texto_BuscarChange);
     connect(Lista_Resultados, &QAbstractItemView::clicked, this, &VentanaBuscar::Lista_ResultadosClick);
+    connect(Cuenta_Buscar, &QLabel::linkActivated, this, &VentanaBuscar::Cuenta_BuscarLinkActivated);
     connect(Boton_Imprimir_Resultados, &QPushButton::clicked, this, &VentanaBuscar::imprimirPedido);
     Texto_Buscar->installEventFilter(this);
     Lista_Resultados->installEventFilter(this);
@@ -111,7 +124,10 @@ void VentanaBuscar::Texto_BuscarChange()
 {
     const QString consulta = Texto_Buscar->text();
     Modelo_Resultados->setResultados(Buscar_En_Textos(consulta));
-    Cuenta_Buscar->setText(Texto_Cuenta(Modelo_Resultados->totalCoincidencias(), Modelo_Resultados->rowCount(), consulta));
+    const Linea_Cuenta linea = lineaCuenta(Modelo_Resultados->totalCoincidencias(), Modelo_Resultados->rowCount(), consulta);
+    Cuenta_Leida = linea.texto;
+    Cuenta_Buscar->setText(linea.enriquecido);
+    Sugerencias = linea.sugerencias;
     Boton_Imprimir_Resultados->setEnabled(Modelo_Resultados->rowCount() > 0);
     Rotulo_Vista->clear();
     Vista_Previa->ClearText();
@@ -125,6 +141,24 @@ void VentanaBuscar::Lista_ResultadosClick()
     const QModelIndex actual = Lista_Resultados->currentIndex();
     if (actual.isValid())
         emit resultadoElegido(actual.row());
+}
+
+void VentanaBuscar::Cuenta_BuscarLinkActivated(const QString &enlace)
+{
+    tomarSugerencia(enlace.toInt() - 1);
+}
+
+void VentanaBuscar::tomarSugerencia(int numero)
+{
+    if (numero < 0 || numero >= Sugerencias.size())
+        return;
+    const QString consulta = Sugerencias[numero].consulta;
+    Texto_Buscar->setText(consulta);
+    Texto_Buscar->setFocus(Qt::OtherFocusReason);
+    // Said at once, with what is searched now: the text box changed without a key typed into it.
+    if (Pausa_Tecleo)
+        Pausa_Tecleo->stop();
+    avisar(QStringLiteral("Se busca «%1». %2").arg(consulta, Cuenta_Leida));
 }
 
 void VentanaBuscar::marcarFila(int fila)
@@ -189,16 +223,24 @@ void VentanaBuscar::anunciarCuenta()
     if (!QAccessible::isActive())
         return;
     if (!Pausa_Tecleo) {
-        // Told from the main window: a screen reader speaks a notification with the names of
-        // the windows and panes around it, and this window would add its own count line,
-        // the same words again.
-        Aviso_Cuenta = new AvisoLector(parentWidget() ? parentWidget()->window() : this);
         Pausa_Tecleo = new QTimer(this);
         Pausa_Tecleo->setSingleShot(true);
         Pausa_Tecleo->setInterval(700);
-        connect(Pausa_Tecleo, &QTimer::timeout, this, [this] { Aviso_Cuenta->anunciar(Cuenta_Buscar->text()); });
+        connect(Pausa_Tecleo, &QTimer::timeout, this, [this] { avisar(Cuenta_Leida); });
     }
     Pausa_Tecleo->start();
+}
+
+void VentanaBuscar::avisar(const QString &mensaje)
+{
+    if (!QAccessible::isActive())
+        return;
+    // Told from the main window: a screen reader speaks a notification with the names of the
+    // windows and panes around it, and this window would add its own count line, the same
+    // words again.
+    if (!Aviso_Cuenta)
+        Aviso_Cuenta = new AvisoLector(parentWidget() ? parentWidget()->window() : this);
+    Aviso_Cuenta->anunciar(mensaje);
 }
 
 bool VentanaBuscar::consultaVacia() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "busqueda_global.h"
+#include "quiso_decir.h"
 
 #include <QDialog>
 
@@ -21,8 +22,10 @@ class RichTextView;
 // (resultadoElegido). Below the list, the hit shown in the main window in its paragraph, the
 // hits bold on yellow and the current one dark orange, so that it can be read wherever the
 // window system puts this window. The button "Imprimir…" beside the count, enabled while there
-// are results, asks for them to be printed (imprimirPedido). Escape closes the window; closing
-// hides it, keeping its text and results.
+// are results, asks for them to be printed (imprimirPedido). When nothing is found, the count
+// line may offer the nearest words of the text: Alt+1, Alt+2, Alt+3 or a click on a word puts
+// it in place of the word typed, and a screen reader is told what is searched and found.
+// Escape closes the window; closing hides it, keeping its text and results.
 class VentanaBuscar final : public QDialog
 {
     Q_OBJECT
@@ -57,6 +60,9 @@ protected:
 private:
     void Texto_BuscarChange();
     void Lista_ResultadosClick();
+    void Cuenta_BuscarLinkActivated(const QString &enlace);
+    // Puts the offered word numero (from 0) in place of the word typed.
+    void tomarSugerencia(int numero);
     void colocarFueraDe(const QWidget *columna);
     // Scrolls the preview to start with a whole line, the one at posicion kept in sight.
     void alinearVistaPrevia(int posicion);
@@ -75,8 +81,13 @@ private:
     QSize tamanoDisenado;
     QPoint colocadaEn;
     QRect marcoUsado;
+    // The words offered on the count line.
+    QList<Sugerencia_Consulta> Sugerencias;
+    // The count line as it reads, without its links.
+    QString Cuenta_Leida;
     // The count, told to a screen reader once typing pauses; made when first needed.
     void anunciarCuenta();
+    void avisar(const QString &mensaje);
     AvisoLector *Aviso_Cuenta = nullptr;
     QTimer *Pausa_Tecleo = nullptr;
     // The hit the main window showed while this one was hidden, shown here when it shows.

@@ -346,6 +346,7 @@ private slots:
     void treeMenu_printsTheNodeDivision();
     void searchWindow_printsEveryResult_data();
     void searchWindow_printsEveryResult();
+    void searchWindow_printsTheHitsOfEveryWord();
     void escape_leavesEverythingAsItWas_data();
     void escape_leavesEverythingAsItWas();
     void preview_showsThePagesPrinted();
@@ -1073,6 +1074,23 @@ void TstImprimir::searchWindow_printsEveryResult()
         }
     }
     QTRY_COMPARE(QApplication::activeWindow(), b);
+}
+
+// Words typed apart print with every hit of each word and of its forms bold on yellow, in the
+// order of the text, and nothing else.
+void TstImprimir::searchWindow_printsTheHitsOfEveryWord()
+{
+    QVERIFY(abrirVentana());
+    QVERIFY(buscar(u"derecho vivienda"_s));
+    const QString pdf = archivo(u"palabras_sueltas.pdf"_s);
+    QVERIFY(imprimirCon(Qt::CTRL | Qt::Key_P, pdf));
+    QCOMPARE(rotulos(textoPdf(pdf)), (QStringList{u"Artículo 82"_s, u"Artículo 86"_s, u"Artículo 156"_s}));
+    QStringList amarillas;
+    for (int p = 1; p <= paginasPdf(pdf); ++p)
+        amarillas += palabrasAmarillas(pdf, p, carpeta->path());
+    QCOMPARE(amarillas, (QStringList{u"derecho"_s, u"vivienda"_s, u"derecho"_s, u"viviendas."_s,     // 82
+                                     u"derecho"_s, u"vivienda,"_s, u"derecho,"_s,                    // 86
+                                     u"vivienda,"_s, u"derechos,"_s, u"derecho"_s}));                // 156
 }
 
 void TstImprimir::escape_leavesEverythingAsItWas_data()

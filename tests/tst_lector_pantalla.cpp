@@ -96,6 +96,7 @@ private slots:
     void moves_areAnnouncedWhereverTheKeyboardIs();
     void tree_claimsNoFocusItHasNot();
     void searchCount_announcedOnceTypingPauses();
+    void searchSuggestion_saidWhenOfferedAndWhenTaken();
     void aboutLinks_areLinksThatOpen();
     void f3_oneAnnouncementPerHitNoSelectionStorm();
     void hiddenSearchWindow_tellsNothing();
@@ -273,6 +274,20 @@ void TstLectorPantalla::searchCount_announcedOnceTypingPauses()
     teclear(texto, u"\"derechos humanos\""_s);
     QVERIFY(anunciado().isEmpty()); // not after each keystroke
     QTRY_COMPARE(anunciado(), QStringList{u"38 coincidencias en 24 entradas"_s});
+    QTest::qWait(900);
+    QCOMPARE(anunciado().size(), 1);
+}
+
+// The words offered are said with their keys; taking one says what is searched now and what
+// is found, at once and once.
+void TstLectorPantalla::searchSuggestion_saidWhenOfferedAndWhenTaken()
+{
+    sucesos.clear();
+    QVERIFY(buscar(u"vivenda"_s));
+    QCOMPARE(anunciado(), QStringList{u"Sin coincidencias. ¿Quiso decir «vivienda» (Alt+1) o «viviendas» (Alt+2)?"_s});
+    sucesos.clear();
+    tecla(Qt::ALT | Qt::Key_2);
+    QCOMPARE(anunciado(), QStringList{u"Se busca «viviendas». 6 coincidencias en 5 entradas"_s});
     QTest::qWait(900);
     QCOMPARE(anunciado().size(), 1);
 }

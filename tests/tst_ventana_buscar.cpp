@@ -12,6 +12,7 @@
 #include "teclear.h"
 #include "ventana_buscar.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
@@ -93,6 +94,10 @@ private slots:
     void amendedArticle_showsNoteOnlyThere();
     void resultsTooltip_onTheEntryColumnOfAmendedRowsOnly();
     void copyWithCitation_copiesOnlyWhatIsSeen();
+    void f3_wordsApart_everyHitInTextOrder();
+    void suggestion_takenByItsKey_data();
+    void suggestion_takenByItsKey();
+    void suggestion_takenByAClick();
 
 private:
     VentanaBuscar *abrir() const;
@@ -103,7 +108,16 @@ private:
         QTRY_COMPARE(QApplication::activeWindow(), ventana.get());
     }
     QLineEdit *texto() const { return buscador()->findChild<QLineEdit *>(u"Texto_Buscar"_s); }
-    QLabel *cuenta() const { return buscador()->findChild<QLabel *>(u"Cuenta_Buscar"_s); }
+    QLabel *lineaCuenta() const { return buscador()->findChild<QLabel *>(u"Cuenta_Buscar"_s); }
+    // The count line as it reads (and as a screen reader reads it), without its links.
+    QString cuenta() const
+    {
+        QAccessibleInterface *const iface = QAccessible::queryAccessibleInterface(lineaCuenta());
+        return iface ? iface->text(QAccessible::Name) : u"(not accessible)"_s;
+    }
+    // A point of the count line over the offered word numbered so (its link), found by moving
+    // the mouse across the line; (-1, -1) when none is.
+    QPoint sobreSugerencia(int numero) const;
     QTableView *lista() const { return buscador()->findChild<QTableView *>(u"Lista_Resultados"_s); }
     VentanaBuscar *buscador() const { return ventana->findChild<VentanaBuscar *>(u"VentanaBuscar"_s); }
     RichTextView *memo() const { return ventana->findChild<RichTextView *>(u"ColorMemo1"_s); }
@@ -222,7 +236,7 @@ void TstVentanaBuscar::ctrlF_opensWindowBesideMainWindow()
     QVERIFY(!b->isModal());
     QCOMPARE(b->windowTitle(), u"Buscar en la Constitución"_s);
     QVERIFY(texto()->hasFocus());
-    QCOMPARE(cuenta()->text(), u"Escriba las palabras que busca"_s);
+    QCOMPARE(cuenta(), u"Escriba las palabras que busca"_s);
     QCOMPARE(lista()->model()->rowCount(), 0);
     // At the main window's height, on the screen, clear of the caption strip and the text.
     QCOMPARE(b->frameGeometry().top(), ventana->frameGeometry().top());
@@ -279,7 +293,7 @@ void TstVentanaBuscar::typing_updatesCount_data()
     QTest::addColumn<int>("filas");
     QTest::newRow("plural") << u"\"derechos humanos\""_s << u"38 coincidencias en 24 entradas"_s << 24;
     QTest::newRow("singular") << u"bilingüe"_s << u"1 coincidencia en 1 entrada"_s << 1;
-    QTest::newRow("none, with the nearest words") << u"nino"_s << u"Sin coincidencias. ¿Quiso decir «sino» o «Niño»?"_s << 0;
+    QTest::newRow("none, with the nearest words") << u"nino"_s << u"Sin coincidencias. ¿Quiso decir «sino» (Alt+1) o «Niño» (Alt+2)?"_s << 0;
     QTest::newRow("none, nothing near") << u"xqzw"_s << u"Sin coincidencias"_s << 0;
     QTest::newRow("only a minus") << u"-tratados"_s
                                   << u"Sin coincidencias: escriba también lo que busca, no solo lo que excluye"_s << 0;
@@ -306,12 +320,12 @@ void TstVentanaBuscar::typing_updatesCount()
     QFETCH(QString, esperada);
     QFETCH(int, filas);
     COMPROBAR(buscar(consulta));
-    QCOMPARE(cuenta()->text(), esperada);
+    QCOMPARE(cuenta(), esperada);
     QCOMPARE(lista()->model()->rowCount(), filas);
     // Deleting every character empties the list, and the count says what to type.
     for (qsizetype i = 0; i < consulta.size(); ++i)
         QTest::keyClick(texto(), Qt::Key_Backspace);
-    QCOMPARE(cuenta()->text(), u"Escriba las palabras que busca"_s);
+    QCOMPARE(cuenta(), u"Escriba las palabras que busca"_s);
     QCOMPARE(lista()->model()->rowCount(), 0);
 }
 
@@ -522,7 +536,7 @@ void TstVentanaBuscar::f3_withoutResults_stepsConcordanceEntries()
 void TstVentanaBuscar::closeAndReopen_keepsTextAndResults()
 {
     COMPROBAR(buscar(u"organo"_s));
-    const QString antes = cuenta()->text();
+    const QString antes = cuenta();
     const int filas = lista()->model()->rowCount();
     QTest::keyClick(texto(), Qt::Key_Escape);
     QVERIFY(!buscador()->isVisible());
@@ -531,7 +545,7 @@ void TstVentanaBuscar::closeAndReopen_keepsTextAndResults()
     QVERIFY(abrir() == b); // the same window, not a new one
     QCOMPARE(texto()->text(), u"organo"_s);
     QCOMPARE(texto()->selectedText(), u"organo"_s); // typing replaces it
-    QCOMPARE(cuenta()->text(), antes);
+    QCOMPARE(cuenta(), antes);
     QCOMPARE(lista()->model()->rowCount(), filas);
 }
 
@@ -542,13 +556,13 @@ void TstVentanaBuscar::pastedMegabyte_givesNoResults()
     QApplication::clipboard()->setText(u"\""_s + u"derechos humanos "_s.repeated((1 << 20) / 17));
     QTest::keyClick(texto(), Qt::Key_V, Qt::ControlModifier);
     QVERIFY(texto()->text().startsWith(u"\"derechos humanos derechos"_s));
-    QCOMPARE(cuenta()->text(), u"Sin coincidencias"_s);
+    QCOMPARE(cuenta(), u"Sin coincidencias"_s);
     QCOMPARE(lista()->model()->rowCount(), 0);
     // Control characters pasted in the middle of a word.
     texto()->clear();
     QApplication::clipboard()->setText(u"\"dere\x01\x02chos"_s);
     QTest::keyClick(texto(), Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(cuenta()->text(), u"Sin coincidencias"_s);
+    QCOMPARE(cuenta(), u"Sin coincidencias"_s);
 }
 
 void TstVentanaBuscar::f3_countsFromTheEntryOnScreen()
@@ -618,7 +632,7 @@ void TstVentanaBuscar::f3_queryWithoutWords_stepsNowhere()
     QVERIFY(elegirAbierto());
     for (const QString &consulta : {u"¿?"_s, u":"_s, u"   "_s, u"nino"_s}) {
         COMPROBAR(buscar(consulta));
-        QVERIFY(!cuenta()->text().isEmpty());
+        QVERIFY(!cuenta().isEmpty());
         const int antes = UnitM01::Articulo_Actual;
         QTest::keyClick(texto(), Qt::Key_F3);
         QCOMPARE(UnitM01::Articulo_Actual, antes);
@@ -812,6 +826,129 @@ void TstVentanaBuscar::hitAnnouncement_placeEntryAndLine()
     // A hit that is not one of the entry's says nothing.
     for (const int fuera : {-1, int(r[2].tramos.size())})
         QCOMPARE(anuncioCoincidencia(r[2].entrada, r[2].tramos, fuera), QString());
+}
+
+
+// Words typed apart: Enter shows the first hit, and F3 steps through every hit of both words
+// and of their forms in the order of the text, entry after entry, then round to the first.
+void TstVentanaBuscar::f3_wordsApart_everyHitInTextOrder()
+{
+    COMPROBAR(buscar(u"derecho vivienda"_s));
+    QCOMPARE(cuenta(), u"10 coincidencias en 3 entradas"_s);
+    QTest::keyClick(texto(), Qt::Key_Return);
+    COMPROBAR(activarPrincipal());
+    const struct {
+        const char *entrada;
+        const char *palabra;
+    } pasos[] = {{"Artículo 82", "derecho"}, {"Artículo 82", "vivienda"}, {"Artículo 82", "derecho"},
+                 {"Artículo 82", "viviendas"}, {"Artículo 86", "derecho"}, {"Artículo 86", "vivienda"},
+                 {"Artículo 86", "derecho"}, {"Artículo 156", "vivienda"}, {"Artículo 156", "derechos"},
+                 {"Artículo 156", "derecho"}, {"Artículo 82", "derecho"}};
+    const QStringList formas{u"derecho"_s, u"derechos"_s, u"vivienda"_s, u"viviendas"_s};
+    QString entradaAnterior;
+    int inicioAnterior = -1;
+    for (const auto &paso : pasos) {
+        const QString donde = u"at %1, %2"_s.arg(QString::fromUtf8(paso.entrada), QString::fromUtf8(paso.palabra));
+        QVERIFY2(rotulo() == QString::fromUtf8(paso.entrada), qPrintable(donde + u": on "_s + rotulo()));
+        const QString texto = memo()->document()->toPlainText();
+        const auto [inicio, largo] = actual();
+        QVERIFY2(inicio >= 0, qPrintable(donde));
+        QCOMPARE(texto.mid(inicio, largo), QString::fromUtf8(paso.palabra));
+        if (rotulo() == entradaAnterior)
+            QVERIFY2(inicio > inicioAnterior, qPrintable(donde));
+        // Every hit of the entry is marked, each a form of one of the words.
+        const QList<Tramo> marcas = marcados();
+        int esperadas = 0;
+        for (const auto &p : pasos)
+            esperadas += QString::fromUtf8(p.entrada) == rotulo();
+        if (rotulo() == u"Artículo 82"_s)
+            --esperadas; // the step round to the first
+        QCOMPARE(marcas.size(), esperadas);
+        for (const Tramo &m : marcas)
+            QVERIFY2(formas.contains(texto.mid(m.inicio, m.largo)), qPrintable(texto.mid(m.inicio, m.largo)));
+        entradaAnterior = rotulo();
+        inicioAnterior = inicio;
+        QTest::keyClick(memo(), Qt::Key_F3);
+    }
+}
+
+void TstVentanaBuscar::suggestion_takenByItsKey_data()
+{
+    QTest::addColumn<QString>("consulta");
+    QTest::addColumn<int>("numero"); // Alt+1, Alt+2, Alt+3
+    QTest::addColumn<QString>("tomada");
+    QTest::addColumn<QString>("esperada");
+    QTest::newRow("the first") << u"vivenda"_s << 1 << u"vivienda"_s << u"6 coincidencias en 5 entradas"_s;
+    QTest::newRow("the second, beside another word")
+        << u"derecho vivenda"_s << 2 << u"derecho viviendas"_s << u"10 coincidencias en 3 entradas"_s;
+    QTest::newRow("the third, before another word")
+        << u"derecjo humanos"_s << 3 << u"directo humanos"_s << u"2 coincidencias en 1 entrada"_s;
+    QTest::newRow("beside a phrase") << u"\"derechos humanos\" tratdos"_s << 1 << u"\"derechos humanos\" tratados"_s
+                                     << u"23 coincidencias en 6 entradas"_s;
+    QTest::newRow("spelt as the text spells it") << u"nino"_s << 2 << u"Niño"_s << u"11 coincidencias en 4 entradas"_s;
+    QTest::newRow("a third when two are offered: nothing")
+        << u"nino"_s << 3 << u"nino"_s << u"Sin coincidencias. ¿Quiso decir «sino» (Alt+1) o «Niño» (Alt+2)?"_s;
+    QTest::newRow("with results, nothing is offered") << u"vivienda"_s << 1 << u"vivienda"_s
+                                                     << u"6 coincidencias en 5 entradas"_s;
+    QTest::newRow("three offered") << u"derecjo"_s << 0 << u"derecjo"_s
+                                   << u"Sin coincidencias. ¿Quiso decir «derecho» (Alt+1), «derechos» (Alt+2) o "
+                                      u"«directo» (Alt+3)?"_s;
+}
+
+void TstVentanaBuscar::suggestion_takenByItsKey()
+{
+    QFETCH(QString, consulta);
+    QFETCH(int, numero);
+    QFETCH(QString, tomada);
+    QFETCH(QString, esperada);
+    COMPROBAR(buscar(consulta));
+    if (numero > 0)
+        QTest::keyClick(texto(), Qt::Key(Qt::Key_0 + numero), Qt::AltModifier);
+    QCOMPARE(texto()->text(), tomada);
+    QCOMPARE(cuenta(), esperada);
+    QVERIFY(texto()->hasFocus());
+    if (lista()->model()->rowCount() == 0)
+        return;
+    // Found, the results are at hand as after typing: Enter shows the first.
+    const Resultado_Busqueda primero = buscador()->resultados().first();
+    QTest::keyClick(texto(), Qt::Key_Return);
+    COMPROBAR(verificarEnCoincidencia(primero, 0));
+}
+
+QPoint TstVentanaBuscar::sobreSugerencia(int numero) const
+{
+    QLabel *const linea = lineaCuenta();
+    QString sobre;
+    const QMetaObject::Connection c = connect(linea, &QLabel::linkHovered, linea, [&sobre](const QString &enlace) { sobre = enlace; });
+    QPoint r(-1, -1);
+    for (int y = 2; y < linea->height() && r.x() < 0; y += 4) {
+        for (int x = 0; x < linea->width(); x += 2) {
+            QTest::mouseMove(linea, QPoint(x, y));
+            if (sobre == QString::number(numero)) {
+                r = QPoint(x, y);
+                break;
+            }
+        }
+    }
+    disconnect(c);
+    return r;
+}
+
+// The offered words are links: a click on one puts it in place of the word typed and gives the
+// keyboard back to the text box; a click beside them does nothing.
+void TstVentanaBuscar::suggestion_takenByAClick()
+{
+    COMPROBAR(buscar(u"derecho vivenda"_s));
+    QCOMPARE(cuenta(), u"Sin coincidencias. ¿Quiso decir «vivienda» (Alt+1) o «viviendas» (Alt+2)?"_s);
+    QTest::mouseClick(lineaCuenta(), Qt::LeftButton, {}, QPoint(2, lineaCuenta()->height() / 2));
+    QCOMPARE(texto()->text(), u"derecho vivenda"_s);
+    const QPoint segunda = sobreSugerencia(2);
+    QVERIFY(segunda.x() > sobreSugerencia(1).x());
+    lista()->setFocus(); // the keyboard elsewhere in the window
+    QTest::mouseClick(lineaCuenta(), Qt::LeftButton, {}, segunda);
+    QCOMPARE(texto()->text(), u"derecho viviendas"_s);
+    QCOMPARE(cuenta(), u"10 coincidencias en 3 entradas"_s);
+    QVERIFY(texto()->hasFocus());
 }
 
 PRUEBA_MAIN(TstVentanaBuscar)
