@@ -125,6 +125,12 @@ def recorrido():
          [CHARLA, re.compile(r"Buscar en la Constitución|Resultados de la búsqueda|table with 24 rows|Artículo 27")])
     paso("Ctrl+F", lambda: teclas("ctrl+f"), ["Texto a buscar text."])
     paso("«zzz»", lambda: teclas("texto:zzz"), ["notification Sin coincidencias."], [re.compile(r"dialog")])
+    # The words offered for a slip, and one taken by its key.
+    paso("Ctrl+A, «vivenda»", lambda: teclas("ctrl+a", "texto:vivenda"),
+         [re.compile(r"^notification Sin coincidencias\. ¿Quiso decir «vivienda» \(Alt\+1\) o «viviendas» \(Alt\+2\)\?")],
+         [re.compile(r"dialog")])
+    paso("Alt+1", lambda: teclas("alt+1"),
+         [re.compile(r"^notification Se busca «vivienda»\. 6 coincidencias en 5 entradas")])
     # Moving with the keyboard in the text.
     paso("Escape (la tabla de estadísticas), Tab (el texto)", lambda: teclas("Escape", "Tab"),
          [re.compile(r"^Artículo 23, .*read only text")])
