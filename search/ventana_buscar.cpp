@@ -11,6 +11,7 @@
 #include "fila_actual.h"
 #include "linea_cuenta.h"
 #include "modelo_resultados.h"
+#include "orden_resultados.h"
 #include "richtextview.h"
 #include "rotulos_busqueda.h"
 
@@ -40,6 +41,7 @@ VentanaBuscar::VentanaBuscar(QWidget *parent)
     , Boton_Imprimir_Resultados(crear<QPushButton>(this, "Boton_Imprimir_Resultados"))
     , Lista_Resultados(crear<QTableView>(this, "Lista_Resultados"))
     , Modelo_Resultados(new ModeloResultados(this))
+    , Orden_Resultados(new OrdenResultados(this))
     , Rotulo_Vista(crear<QLabel>(this, "Rotulo_Vista"))
     , Vista_Previa(crear<RichTextView>(this, "Vista_Previa"))
 {
@@ -61,7 +63,8 @@ VentanaBuscar::VentanaBuscar(QWidget *parent)
     Boton_Imprimir_Resultados->setAutoDefault(false);
     Boton_Imprimir_Resultados->setEnabled(false);
 
-    Lista_Resultados->setModel(Modelo_Resultados);
+    Orden_Resultados->setSourceModel(Modelo_Resultados);
+    Lista_Resultados->setModel(Orden_Resultados);
     Lista_Resultados->setItemDelegateForColumn(ModeloResultados::ColumnaContexto, new DelegadoResaltado(Lista_Resultados));
     Lista_Resultados->setSelectionBehavior(QAbstractItemView::SelectRows);
     Lista_Resultados->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -73,6 +76,11 @@ VentanaBuscar::VentanaBuscar(QWidget *parent)
     Lista_Resultados->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     Lista_Resultados->verticalHeader()->setDefaultSectionSize(Lista_Resultados->fontMetrics().height() + 4);
     Lista_Resultados->horizontalHeader()->setHighlightSections(false);
+    // The window orders (Lista_ResultadosColumnClick); the view keeps no order of its own.
+    Lista_Resultados->setSortingEnabled(false);
+    Lista_Resultados->horizontalHeader()->setSectionsClickable(true);
+    Lista_Resultados->horizontalHeader()->setSortIndicatorShown(true);
+    Lista_Resultados->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     new ColumnasResultados(Lista_Resultados);
     Apariencia::colorear(Lista_Resultados, Apariencia::CieloAzul, Qt::black);
 
@@ -107,6 +115,13 @@ VentanaBuscar::VentanaBuscar(QWidget *parent)
 
     connect(Texto_Buscar, &QLineEdit::textChanged, this, &VentanaBuscar::Texto_BuscarChange);
     connect(Lista_Resultados, &QAbstractItemView::clicked, this, &VentanaBuscar::Lista_ResultadosClick);
+    for (const int columna : {int(ModeloResultados::ColumnaEntrada), int(ModeloResultados::ColumnaCoincidencias)}) {
+        auto *const atajo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + columna)), this);
+        atajo->setObjectName(QStringLiteral("Atajo_Orden_%1").arg(columna + 1));
+        connect(atajo, &QShortcut::activated, this, [this, columna] { Lista_ResultadosColumnClick(columna); });
+    }
+    connect(Lista_Resultados->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &VentanaBuscar::Lista_ResultadosColumnClick);
     connect(Cuenta_Buscar, &QLabel::linkActivated, this, &VentanaBuscar::Cuenta_BuscarLinkActivated);
     connect(Boton_Imprimir_Resultados, &QPushButton::clicked, this, &VentanaBuscar::imprimirPedido);
     Texto_Buscar->installEventFilter(this);
@@ -138,9 +153,31 @@ void VentanaBuscar::Texto_BuscarChange()
 
 void VentanaBuscar::Lista_ResultadosClick()
 {
-    const QModelIndex actual = Lista_Resultados->currentIndex();
+    const QModelIndex actual = Orden_Resultados->mapToSource(Lista_Resultados->currentIndex());
     if (actual.isValid())
         emit resultadoElegido(actual.row());
+}
+
+QModelIndex VentanaBuscar::filaDe(int resultado) const
+{
+    return Orden_Resultados->mapFromSource(Modelo_Resultados->index(resultado, 0));
+}
+
+void VentanaBuscar::Lista_ResultadosColumnClick(int columna)
+{
+    QHeaderView *const cabecera = Lista_Resultados->horizontalHeader();
+    if (!Orden_Resultados->ordenarPor(columna)) {
+        // The header has moved its arrow to the column clicked: back where the order is.
+        cabecera->setSortIndicator(Orden_Resultados->sortColumn(), Orden_Resultados->sortOrder());
+        return;
+    }
+    cabecera->setSortIndicator(columna, Orden_Resultados->sortOrder());
+    if (Lista_Resultados->currentIndex().isValid())
+        Lista_Resultados->scrollTo(Lista_Resultados->currentIndex());
+    const bool porVeces = columna == ModeloResultados::ColumnaCoincidencias;
+    avisar(QStringLiteral("Ordenado por %1, %2")
+               .arg(Modelo_Resultados->headerData(columna, Qt::Horizontal).toString(),
+                    porVeces ? QStringLiteral("de mayor a menor") : QStringLiteral("en el orden del texto")));
 }
 
 void VentanaBuscar::Cuenta_BuscarLinkActivated(const QString &enlace)
@@ -163,7 +200,7 @@ void VentanaBuscar::tomarSugerencia(int numero)
 
 void VentanaBuscar::marcarFila(int fila)
 {
-    const QModelIndex i = Modelo_Resultados->index(fila, 0);
+    const QModelIndex i = filaDe(fila);
     if (!i.isValid())
         return;
     // Quietly: the view would report its new current row as focused, and a screen reader
@@ -199,7 +236,7 @@ bool VentanaBuscar::eventFilter(QObject *objeto, QEvent *evento)
         && Modelo_Resultados->rowCount() > 0) {
         // The row first, so that the list takes the keyboard on it (and it is heard).
         if (!Lista_Resultados->currentIndex().isValid())
-            Lista_Resultados->setCurrentIndex(Modelo_Resultados->index(0, 0));
+            Lista_Resultados->setCurrentIndex(Orden_Resultados->index(0, 0));
         Lista_Resultados->setFocus(Qt::TabFocusReason);
         return true;
     }
@@ -211,7 +248,7 @@ bool VentanaBuscar::eventFilter(QObject *objeto, QEvent *evento)
     // Enter in the text box opens the row marked in the list, the first one when none is.
     if (objeto == Texto_Buscar && intro && sinModificador && Modelo_Resultados->rowCount() > 0) {
         if (!Lista_Resultados->currentIndex().isValid())
-            Lista_Resultados->setCurrentIndex(Modelo_Resultados->index(0, 0));
+            Lista_Resultados->setCurrentIndex(Orden_Resultados->index(0, 0));
         Lista_ResultadosClick();
         return true;
     }

@@ -14,12 +14,14 @@ class QTableView;
 class QTimer;
 class AvisoLector;
 class ModeloResultados;
+class OrdenResultados;
 class RichTextView;
 
 // The whole-text search window "Buscar en la Constitución": a text box, the count of hits
 // and a list of the entries holding the phrase, refreshed on every keystroke. Down moves
 // from the text box into the list; Enter or a click on a row asks for that result
-// (resultadoElegido). Below the list, the hit shown in the main window in its paragraph, the
+// (resultadoElegido); a click on "Veces" (Ctrl+2) lists the most hits first, on "Entrada"
+// (Ctrl+1) in the entries' order again. Below the list, the hit shown in the main window in its paragraph, the
 // hits bold on yellow and the current one dark orange, so that it can be read wherever the
 // window system puts this window. The button "Imprimir…" beside the count, enabled while there
 // are results, asks for them to be printed (imprimirPedido). When nothing is found, the count
@@ -61,6 +63,11 @@ private:
     void Texto_BuscarChange();
     void Lista_ResultadosClick();
     void Cuenta_BuscarLinkActivated(const QString &enlace);
+    // A click on a heading of the list, or Ctrl+1, Ctrl+2: "Entrada" lists the results in the
+    // entries' order, "Veces" the most hits first.
+    void Lista_ResultadosColumnClick(int columna);
+    // The list's row of a result, and the result a row shows.
+    QModelIndex filaDe(int resultado) const;
     // Puts the offered word numero (from 0) in place of the word typed.
     void tomarSugerencia(int numero);
     void colocarFueraDe(const QWidget *columna);
@@ -72,6 +79,7 @@ private:
     QPushButton *const Boton_Imprimir_Resultados;
     QTableView *const Lista_Resultados;
     ModeloResultados *const Modelo_Resultados;
+    OrdenResultados *const Orden_Resultados;
     QLabel *const Rotulo_Vista;
     RichTextView *const Vista_Previa;
     // The text column it keeps clear of, where it was put, and the main window's frame it was

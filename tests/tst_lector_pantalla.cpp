@@ -290,6 +290,13 @@ void TstLectorPantalla::searchSuggestion_saidWhenOfferedAndWhenTaken()
     QCOMPARE(anunciado(), QStringList{u"Se busca «viviendas». 6 coincidencias en 5 entradas"_s});
     QTest::qWait(900);
     QCOMPARE(anunciado().size(), 1);
+    // The order of the results, chosen by key, is said.
+    sucesos.clear();
+    tecla(Qt::CTRL | Qt::Key_2);
+    QCOMPARE(anunciado(), QStringList{u"Ordenado por Veces, de mayor a menor"_s});
+    sucesos.clear();
+    tecla(Qt::CTRL | Qt::Key_1);
+    QCOMPARE(anunciado(), QStringList{u"Ordenado por Entrada, en el orden del texto"_s});
 }
 
 void TstLectorPantalla::aboutLinks_areLinksThatOpen()

@@ -14,6 +14,7 @@
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -98,6 +99,7 @@ private slots:
     void suggestion_takenByItsKey_data();
     void suggestion_takenByItsKey();
     void suggestion_takenByAClick();
+    void headings_orderByHitsOrEntryKeepingF3InTextOrder();
 
 private:
     VentanaBuscar *abrir() const;
@@ -949,6 +951,71 @@ void TstVentanaBuscar::suggestion_takenByAClick()
     QCOMPARE(texto()->text(), u"derecho viviendas"_s);
     QCOMPARE(cuenta(), u"10 coincidencias en 3 entradas"_s);
     QVERIFY(texto()->hasFocus());
+}
+
+// "Veces" (a click on its heading, or Ctrl+2) lists the most hits first, entries with as many
+// in their own order; "Entrada" (Ctrl+1) lists them in the entries' order again; "Contexto"
+// orders nothing. The order stays as the query changes; Enter opens the row as listed; F3 still
+// steps in the order of the text and marks the row it reaches.
+void TstVentanaBuscar::headings_orderByHitsOrEntryKeepingF3InTextOrder()
+{
+    const auto filas = [this] {
+        QStringList r;
+        for (int f = 0; f < lista()->model()->rowCount(); ++f)
+            r << lista()->model()->index(f, 0).data().toString() + u' ' + lista()->model()->index(f, 1).data().toString();
+        return r;
+    };
+    COMPROBAR(buscar(u"salud derecho"_s));
+    QHeaderView *const cabecera = lista()->horizontalHeader();
+    const auto clicEn = [cabecera](int seccion) {
+        QTest::mouseClick(cabecera->viewport(), Qt::LeftButton, {},
+                          QPoint(cabecera->sectionViewportPosition(seccion) + cabecera->sectionSize(seccion) / 2,
+                                 cabecera->height() / 2));
+    };
+    const auto indicador = [cabecera] { return qMakePair(cabecera->sortIndicatorSection(), cabecera->sortIndicatorOrder()); };
+    const QStringList porEntrada{u"Artículo 83 5"_s, u"Artículo 84 8"_s, u"Artículo 86 4"_s,
+                                 u"Artículo 111 2"_s, u"Artículo 122 2"_s, u"Artículo 156 3"_s};
+    const QStringList porVeces{u"Artículo 84 8"_s, u"Artículo 83 5"_s, u"Artículo 86 4"_s,
+                               u"Artículo 156 3"_s, u"Artículo 111 2"_s, u"Artículo 122 2"_s};
+    QCOMPARE(filas(), porEntrada);
+    QVERIFY(!cabecera->isSortIndicatorShown() || indicador().first < 0);
+    clicEn(1);
+    QCOMPARE(filas(), porVeces);
+    QCOMPARE(indicador(), qMakePair(1, Qt::DescendingOrder));
+    clicEn(2); // "Contexto": nothing changes
+    QCOMPARE(filas(), porVeces);
+    QCOMPARE(indicador(), qMakePair(1, Qt::DescendingOrder));
+    // Enter in the text box opens the first row listed; F3 goes on through its eight hits and
+    // on to the next entry of the text, whose row is marked.
+    QTest::keyClick(texto(), Qt::Key_Return);
+    QCOMPARE(rotulo(), u"Artículo 84"_s);
+    COMPROBAR(activarPrincipal());
+    for (int i = 0; i < 7; ++i)
+        QTest::keyClick(memo(), Qt::Key_F3);
+    QCOMPARE(rotulo(), u"Artículo 84"_s);
+    QTest::keyClick(memo(), Qt::Key_F3);
+    QCOMPARE(rotulo(), u"Artículo 86"_s);
+    QCOMPARE(lista()->currentIndex().row(), 2);
+    // Another query keeps the order; Ctrl+1 from the list goes back to the entries' order.
+    QVERIFY(abrir());
+    teclear(texto(), u"vivienda"_s);
+    QCOMPARE(filas(), (QStringList{u"Artículo 82 2"_s, u"Artículo 86 1"_s, u"Artículo 156 1"_s,
+                                   u"Artículo 178 1"_s, u"Artículo 184 1"_s}));
+    texto()->selectAll();
+    teclear(texto(), u"salud derecho"_s);
+    QCOMPARE(filas(), porVeces);
+    QTest::keyClick(texto(), Qt::Key_Down);
+    QVERIFY(lista()->hasFocus());
+    QTest::keyClick(lista(), Qt::Key_1, Qt::ControlModifier);
+    QCOMPARE(filas(), porEntrada);
+    QCOMPARE(indicador(), qMakePair(0, Qt::AscendingOrder));
+    QTest::keyClick(lista(), Qt::Key_2, Qt::ControlModifier);
+    QCOMPARE(filas(), porVeces);
+    // Enter on the second row listed opens that entry.
+    QTest::keyClick(lista(), Qt::Key_Home);
+    QTest::keyClick(lista(), Qt::Key_Down);
+    QTest::keyClick(lista(), Qt::Key_Return);
+    QCOMPARE(rotulo(), u"Artículo 83"_s);
 }
 
 PRUEBA_MAIN(TstVentanaBuscar)

@@ -131,6 +131,8 @@ def recorrido():
          [re.compile(r"dialog")])
     paso("Alt+1", lambda: teclas("alt+1"),
          [re.compile(r"^notification Se busca «vivienda»\. 6 coincidencias en 5 entradas")])
+    paso("Ctrl+2 (por «Veces»)", lambda: teclas("ctrl+2"),
+         [re.compile(r"^notification Ordenado por Veces, de mayor a menor")])
     # Moving with the keyboard in the text.
     paso("Escape (la tabla de estadísticas), Tab (el texto)", lambda: teclas("Escape", "Tab"),
          [re.compile(r"^Artículo 23, .*read only text")])
